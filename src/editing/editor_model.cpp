@@ -1,0 +1,165 @@
+#include "editor_model.h"
+
+#include <algorithm>
+
+namespace vantorel::editing {
+
+namespace {
+
+constexpr char kBackspace = 8;
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Every line break ("\r\n", a lone "\r" or a lone "\n") written as "\r\n", the way a
+// multi-line control stores it.
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!IsLineBreak(text[i])) {
+      out += text[i];
+      continue;
+    }
+    out += "\r\n";
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return out;
+}
+
+}  // namespace
+
+void FocusGroup::Focus(EditorModel* editor) {
+  if (editor == focused_) return;
+  EditorModel* losing = focused_;
+  focused_ = editor;
+  if (losing && losing->OnExit) losing->OnExit();
+}
+
+EditorModel::EditorModel(FocusGroup& focus, Clipboard& clipboard, EditorKind kind)
+    : focus_(focus), clipboard_(clipboard), kind_(kind) {}
+
+bool EditorModel::HasFocus() const { return focus_.Focused() == this; }
+
+void EditorModel::SetFocus() { focus_.Focus(this); }
+
+std::string EditorModel::SelText() const { return text_.substr(selStart_, selLength_); }
+
+void EditorModel::ReplaceSelection(std::string_view text) {
+  Apply(Replaced(Incoming(text)), false);
+}
+
+void EditorModel::SetText(std::string_view text) { Apply({Incoming(text), 0, 0}, false); }
+
+void EditorModel::SetSelStart(int position) {
+  selStart_ = Snapped(position);
+  selLength_ = 0;
+}
+
+void EditorModel::SetSelection(int start, int length) {
+  selStart_ = Snapped(start);
+  selLength_ = Snapped(selStart_ + std::max(length, 0)) - selStart_;
+}
+
+void EditorModel::SelectAll() {
+  selStart_ = 0;
+  selLength_ = static_cast<int>(text_.size());
+}
+
+void EditorModel::CopyToClipboard() {
+  if (selLength_ > 0) clipboard_.SetText(SelText());
+}
+
+void EditorModel::CutToClipboard() {
+  if (!Editable() || selLength_ == 0) return;
+  clipboard_.SetText(SelText());
+  Apply(Replaced(""), true);
+}
+
+void EditorModel::PasteFromClipboard() {
+  if (!Editable()) return;
+  std::string pasted = clipboard_.Text();
+  // A one-line control takes the first line of a longer text.
+  if (kind_ != EditorKind::MultiLine) {
+    pasted = pasted.substr(0, pasted.find_first_of("\r\n"));
+  }
+  if (pasted.empty()) return;
+  Apply(Replaced(Incoming(pasted)), true);
+}
+
+void EditorModel::Undo() {
+  if (!Editable() || !undo_) return;
+  const State previous = *undo_;
+  Apply(previous, true);  // the undo is itself the one step to undo
+}
+
+void EditorModel::DeliverChar(char key) {
+  if (OnKeyPress) OnKeyPress(key);
+  if (key == 0 || !Editable()) return;
+  if (key == kBackspace) {
+    Backspace();
+  } else {
+    Type(key);
+  }
+}
+
+void EditorModel::Apply(const State& next, bool undoable) {
+  const bool changed = next.text != text_;
+  if (undoable) {
+    undo_ = Current();
+  } else {
+    undo_.reset();
+  }
+  text_ = next.text;
+  selStart_ = next.selStart;
+  selLength_ = next.selLength;
+  // The handler may change the text again; it runs nested, before this returns.
+  if (changed && OnChange) OnChange();
+}
+
+EditorModel::State EditorModel::Replaced(std::string_view inserted) const {
+  std::string text = text_;
+  text.replace(selStart_, selLength_, inserted);
+  return {std::move(text), selStart_ + static_cast<int>(inserted.size()), 0};
+}
+
+void EditorModel::Backspace() {
+  if (selLength_ > 0) {
+    Apply(Replaced(""), true);
+    return;
+  }
+  if (selStart_ == 0) return;
+  const bool afterLineBreak = kind_ == EditorKind::MultiLine && selStart_ >= 2 &&
+                              text_.compare(selStart_ - 2, 2, "\r\n") == 0;
+  const int width = afterLineBreak ? 2 : 1;
+  std::string text = text_;
+  text.erase(selStart_ - width, width);
+  Apply({std::move(text), selStart_ - width, 0}, true);
+}
+
+void EditorModel::Type(char key) {
+  const auto code = static_cast<unsigned char>(key);
+  if (IsLineBreak(key)) {
+    if (kind_ == EditorKind::MultiLine) Apply(Replaced("\r\n"), true);
+    return;
+  }
+  // Other control characters are commands to a control, never text.
+  if ((code < 32 && key != '\t') || code == 127) return;
+  Apply(Replaced(std::string(1, key)), true);
+}
+
+std::string EditorModel::Incoming(std::string_view text) const {
+  return kind_ == EditorKind::MultiLine ? WithCrLf(text) : std::string(text);
+}
+
+// A position inside the text; never between the two characters of a line break.
+int EditorModel::Snapped(int position) const {
+  const int size = static_cast<int>(text_.size());
+  position = std::clamp(position, 0, size);
+  if (position > 0 && position < size && text_[position - 1] == '\r' &&
+      text_[position] == '\n') {
+    ++position;
+  }
+  return position;
+}
+
+}  // namespace vantorel::editing
