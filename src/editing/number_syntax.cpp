@@ -1,0 +1,261 @@
+#include "editing/number_syntax.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace vantorel {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads a text from left to right.
+class Scanner {
+ public:
+  explicit Scanner(std::string_view text) : text_(text) {}
+  bool AtEnd() const { return pos_ == text_.size(); }
+  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+  bool PeekDigit() const { return !AtEnd() && IsDigit(text_[pos_]); }
+  char Next() { return text_[pos_++]; }
+  bool Take(char c) {
+    if (AtEnd() || text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// blanks := ' '*   (a tab is no blank)
+void SkipBlanks(Scanner& in) {
+  while (in.Take(' ')) {
+  }
+}
+
+// sign := [ '+' | '-' ]; true for '-'.
+bool ReadSign(Scanner& in) {
+  if (in.Take('-')) return true;
+  in.Take('+');
+  return false;
+}
+
+// The mantissa's digits as one integer, without its leading zeros, and how many of them
+// stood behind the separator.
+struct Mantissa {
+  std::string digits;
+  std::int64_t fractionDigits = 0;
+};
+
+void AppendDigit(Mantissa& m, char digit) {
+  if (!m.digits.empty() || digit != '0') m.digits.push_back(digit);
+}
+
+// mantissa := digit* [ separator digit* ], at least one character
+std::optional<Mantissa> ReadMantissa(Scanner& in, char separator) {
+  Mantissa m;
+  bool any = false;
+  while (in.PeekDigit()) {
+    AppendDigit(m, in.Next());
+    any = true;
+  }
+  if (in.Take(separator)) {
+    any = true;
+    while (in.PeekDigit()) {
+      AppendDigit(m, in.Next());
+      ++m.fractionDigits;
+    }
+  }
+  if (!any) return std::nullopt;
+  return m;
+}
+
+// exponent := [ ('E' | 'e') [sign] digit* ]; digits are read while the exponent read so
+// far is below 500, so it stays below 5000 and a longer run leaves a digit over. No
+// digit at all means 0.
+int ReadExponent(Scanner& in) {
+  if (!in.Take('E') && !in.Take('e')) return 0;
+  const bool negative = ReadSign(in);
+  int exponent = 0;
+  while (exponent < 500 && in.PeekDigit()) exponent = exponent * 10 + (in.Next() - '0');
+  return negative ? -exponent : exponent;
+}
+
+// digits * 10^scale, correctly rounded to long double. The text handed to the C library
+// has no decimal point, so its locale (the window sets the user's) cannot change the
+// reading; the library reads any number of digits in about linear time.
+long double ScaledValue(bool negative, const Mantissa& m, std::int64_t scale) {
+  if (m.digits.empty()) return negative ? -0.0L : 0.0L;
+  std::string text;
+  text.reserve(m.digits.size() + 24);
+  if (negative) text.push_back('-');
+  text += m.digits;
+  text.push_back('e');
+  text += std::to_string(scale);
+  return std::strtold(text.c_str(), nullptr);
+}
+
+// A finite double's exact decimal value: d1.d2d3... * 10^exponent, or no digits for zero.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // no leading or trailing zeros
+  int exponent = 0;
+
+  bool IsZero() const { return digits.empty(); }
+  // The digit that stands for 10^power.
+  char DigitOf(int power) const {
+    const long index = static_cast<long>(exponent) - power;
+    return index >= 0 && index < static_cast<long>(digits.size()) ? digits[index] : '0';
+  }
+};
+
+// The exponent of the C library's "e+05" or "e-7" that starts at `e`.
+int ExponentAfter(std::string_view text, std::size_t e) {
+  int exponent = 0;
+  const std::size_t digits = e + (text[e + 1] == '+' ? 2 : 1);
+  std::from_chars(text.data() + digits, text.data() + text.size(), exponent);
+  return exponent;
+}
+
+// "E", the exponent's sign, its digits without leading zeros.
+void AppendExponent(std::string& out, int exponent) {
+  out += exponent < 0 ? "E-" : "E+";
+  out += std::to_string(std::abs(exponent));
+}
+
+void StripTrailingZeros(std::string& digits) {
+  while (!digits.empty() && digits.back() == '0') digits.pop_back();
+}
+
+// 767 significant digits hold every double's decimal expansion exactly.
+Decimal ExactDecimal(double value) {
+  char buffer[800];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                 std::chars_format::scientific, 766).ptr;
+  const std::string_view text(buffer, end - buffer);  // "d.ddd...e+xx"
+  const std::size_t e = text.find('e');
+  Decimal d;
+  d.negative = std::signbit(value);
+  d.digits.push_back(text[0]);
+  d.digits.append(text.substr(2, e - 2));
+  d.exponent = ExponentAfter(text, e);
+  StripTrailingZeros(d.digits);  // zero keeps no digit at all
+  return d;
+}
+
+// Keeps the first `keep` significant digits (none or fewer when `keep` is 0 or less),
+// rounding ties away from zero; a carry may add a power of ten.
+Decimal RoundDigits(Decimal d, long keep) {
+  if (keep >= static_cast<long>(d.digits.size())) return d;
+  const bool up = keep >= 0 && d.digits[keep] >= '5';
+  d.digits.resize(std::max(keep, 0L));
+  if (up) {
+    long i = keep - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i < 0) {
+      d.digits.insert(d.digits.begin(), '1');
+      ++d.exponent;
+    } else {
+      ++d.digits[i];
+    }
+  }
+  StripTrailingZeros(d.digits);
+  return d;
+}
+
+void AppendFraction(std::string& out, const Decimal& d, int firstPower, int precision,
+                    char separator) {
+  if (precision == 0) return;
+  out.push_back(separator);
+  for (int power = firstPower; power > firstPower - precision; --power) {
+    out.push_back(d.DigitOf(power));
+  }
+}
+
+// [-] integer digits [separator, `precision` digits]
+std::string FixedText(const Decimal& d, int precision, char separator) {
+  std::string out = d.negative ? "-" : "";
+  for (int power = std::max(d.exponent, 0); power >= 0; --power) {
+    out.push_back(d.DigitOf(power));
+  }
+  AppendFraction(out, d, -1, precision, separator);
+  return out;
+}
+
+// [-] digit [separator, `precision` digits] E sign exponent
+std::string ExponentText(const Decimal& d, int precision, char separator) {
+  std::string out = d.negative ? "-" : "";
+  out.push_back(d.DigitOf(d.exponent));
+  AppendFraction(out, d, d.exponent - 1, precision, separator);
+  AppendExponent(out, d.exponent);
+  return out;
+}
+
+std::string NonFiniteText(double value) {
+  if (std::isnan(value)) return "NaN";
+  return value < 0 ? "-Infinity" : "Infinity";
+}
+
+// "-123.45", "1.5e+20" or "1e-07" as the formula language writes it: "-123.45",
+// "1.5E+20", "1E-7".
+std::string FormulaSyntax(std::string_view text, char separator) {
+  std::string out(text.substr(0, text.find('e')));
+  std::replace(out.begin(), out.end(), '.', separator);
+  if (out.size() == text.size()) return out;
+  AppendExponent(out, ExponentAfter(text, out.size()));
+  return out;
+}
+
+// The shortest digits that read back to `value`, or `digits` + 1 significant digits.
+std::string_view ToChars(char (&buffer)[64], double value, int digits = -1) {
+  const auto end = digits < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value).ptr
+                              : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                              std::chars_format::scientific, digits).ptr;
+  return std::string_view(buffer, end - buffer);
+}
+
+}  // namespace
+
+// number := blanks [sign] mantissa [exponent] blanks end
+std::optional<long double> ReadNumber(std::string_view text, char decimalSeparator) {
+  Scanner in(text);
+  SkipBlanks(in);
+  const bool negative = ReadSign(in);
+  const std::optional<Mantissa> mantissa = ReadMantissa(in, decimalSeparator);
+  if (!mantissa) return std::nullopt;
+  const int exponent = ReadExponent(in);
+  SkipBlanks(in);
+  if (!in.AtEnd()) return std::nullopt;
+  const long double value = ScaledValue(negative, *mantissa, exponent - mantissa->fractionDigits);
+  if (std::isinf(value)) return std::nullopt;
+  return value;
+}
+
+std::string FormatResult(double value, int precision, char decimalSeparator) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  precision = std::clamp(precision, 0, 15);
+  const Decimal rounded = RoundDigits(ExactDecimal(value), 15);
+  if (rounded.IsZero()) return FixedText(Decimal{}, precision, decimalSeparator);
+  const Decimal fixed = RoundDigits(rounded, rounded.exponent + 1L + precision);
+  if (!fixed.IsZero() && fixed.exponent < 15) return FixedText(fixed, precision, decimalSeparator);
+  return ExponentText(RoundDigits(rounded, precision + 1L), precision, decimalSeparator);
+}
+
+std::string ShortestText(double value, char decimalSeparator) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  if (value == 0) return "0";
+  char buffer[64];
+  std::string text = FormulaSyntax(ToChars(buffer, value), decimalSeparator);
+  const std::optional<long double> back = ReadNumber(text, decimalSeparator);
+  if (back && static_cast<double>(*back) == value) return text;
+  // Reading goes through long double, and about one double in ten thousand has
+  // shortest digits that round twice to its neighbour; 17 digits never do.
+  return FormulaSyntax(ToChars(buffer, value, 16), decimalSeparator);
+}
+
+}  // namespace vantorel
