@@ -21,7 +21,7 @@ class FocusGroup {
   // a radio group that takes the focus when clicked.
   void Focus(EditorModel* editor);
   void FocusElsewhere() { Focus(nullptr); }
-  const EditorModel* Focused() const { return focused_; }
+  EditorModel* Focused() const { return focused_; }
   bool ElsewhereHasFocus() const { return focused_ == nullptr; }
 
  private:
