@@ -1,0 +1,280 @@
+#include "engine/formula_compiler.h"
+
+#include <algorithm>
+
+#include "engine/decimal.h"
+#include "engine/functions.h"
+#include "engine/messages.h"
+#include "engine/operations.h"
+
+namespace vantorel {
+namespace {
+
+std::optional<OpCode> InfixOperator(char c) {
+  switch (c) {
+    case '+': return OpCode::Add;
+    case '-': return OpCode::Subtract;
+    case '*': return OpCode::Multiply;
+    case '/': return OpCode::Divide;
+    default: return std::nullopt;
+  }
+}
+
+// Division binds tighter than multiplication, multiplication tighter than addition and
+// subtraction.
+int Precedence(OpCode op) {
+  return op == OpCode::Divide ? 3 : op == OpCode::Multiply ? 2 : 1;
+}
+
+}  // namespace
+
+FormulaCompiler::FormulaCompiler(std::string_view text, char decimalSeparator, AngleMode mode)
+    : scanner_(text, decimalSeparator), separator_(decimalSeparator), mode_(mode) {}
+
+// formula := sum [ comment ]
+CompiledFormula FormulaCompiler::Compile() {
+  if (separator_ != '.' && separator_ != ',') FailCompile(ErrorCode::BadDecimalSeparator, {});
+  scanner_.SkipBlanks();
+  if (scanner_.AtEnd()) FailCompile(ErrorCode::EmptyFormula, {});
+  frames_.push_back({Context::Top, false, 0, nullptr, 0, 0});
+  Next next = Next::Operand;
+  while (next != Next::End) {
+    if (next == Next::Operand) {
+      next = ReadOperand() ? Next::Operator : Next::Operand;
+    } else {
+      next = ReadAfterOperand();
+    }
+  }
+  Reduce(0);
+  return CompiledFormula(std::move(code_), depth_, usesX_, mode_);
+}
+
+// operand := [ "+" | "-" ] ( number | name | "(" sum ")" )
+// Gives true when the operand is complete, false when it opened a group or a call whose
+// first argument comes next.
+bool FormulaCompiler::ReadOperand() {
+  scanner_.SkipBlanks();
+  bool negate = false;
+  if (scanner_.Peek() == '+' || scanner_.Peek() == '-') {
+    negate = scanner_.Peek() == '-';
+    scanner_.Advance();
+    scanner_.SkipBlanks();
+  }
+  char c = scanner_.Peek();
+  if (IsDigit(c)) {
+    ReadNumber(negate);
+    return true;
+  }
+  if (IsLetter(c)) return ReadName(negate);
+  if (c != '(') FailOperandExpected();
+  OpenFrame(Context::Group, negate, scanner_.Position(), nullptr);
+  scanner_.Advance();
+  return false;
+}
+
+// number, with the sign that stood before it
+void FormulaCompiler::ReadNumber(bool negate) {
+  std::size_t position = scanner_.Position();
+  std::string_view digits = scanner_.ReadNumber();
+  std::optional<long double> value = DecimalToLongDouble(digits, separator_);
+  if (!value) FailCompile(ErrorCode::NumberOutOfRange, At(position, digits));
+  EmitConstant(negate ? -*value : *value);
+}
+
+// name := "x" | constant | function "(" ...
+// Gives true for a complete operand, false for a call whose arguments come next.
+bool FormulaCompiler::ReadName(bool negate) {
+  std::size_t position = scanner_.Position();
+  std::string_view name = scanner_.ReadName();
+  if (name == "x" || name == "X") {
+    EmitX();
+    if (negate) Emit(Step(OpCode::Negate), 1);
+    return true;
+  }
+  NameLookup found = LookupName(name);
+  if (found.constant) {
+    EmitConstant(negate ? -found.constant->value : found.constant->value);
+    return true;
+  }
+  if (!found.function) FailCompile(ErrorCode::UnknownName, At(position, name));
+  scanner_.SkipBlanks();
+  if (scanner_.Peek() != '(') {
+    ErrorDetail detail = At(scanner_.Position());
+    detail.function = found.function->name;
+    FailCompile(ErrorCode::OpenParenExpected, detail);
+  }
+  OpenFrame(Context::Call, negate, position, found.function);
+  scanner_.Advance();
+  return false;
+}
+
+// After an operand: an infix operator continues the sum; at the top level anything else
+// ends the formula; inside a group only ")" may follow, inside a call ";" or ")".
+FormulaCompiler::Next FormulaCompiler::ReadAfterOperand() {
+  scanner_.SkipBlanks();
+  char c = scanner_.Peek();
+  if (auto op = InfixOperator(c)) {
+    scanner_.Advance();
+    PushOperator(*op);
+    return Next::Operand;
+  }
+  Frame& frame = frames_.back();
+  if (frame.context == Context::Top) return Next::End;
+  if (c == ')') {
+    scanner_.Advance();
+    CloseFrame();
+    return Next::Operator;
+  }
+  if (c == ';' && frame.context == Context::Call) {
+    scanner_.Advance();
+    Reduce(0);
+    ++frame.arguments;
+    return Next::Operand;
+  }
+  FailCannotContinue(frame);
+}
+
+void FormulaCompiler::FailOperandExpected() const {
+  std::size_t position = scanner_.Position();
+  char c = scanner_.Peek();
+  if (scanner_.AtEnd()) FailCompile(ErrorCode::OperandExpectedAtEnd, At(position));
+  std::string_view token(&c, 1);
+  if (c == separator_ && IsDigit(scanner_.PeekAfter())) {
+    FailCompile(ErrorCode::DigitBeforeSeparator, At(position, token));
+  }
+  FailCompile(ErrorCode::OperandExpected, At(position, token));
+}
+
+void FormulaCompiler::FailCannotContinue(const Frame& frame) const {
+  bool moreArguments =
+      frame.context == Context::Call && frame.arguments + 1 < frame.function->arity;
+  FailCompile(moreArguments ? ErrorCode::SemicolonExpected : ErrorCode::CloseParenExpected,
+              At(scanner_.Position()));
+}
+
+void FormulaCompiler::OpenFrame(Context context, bool negate, std::size_t position,
+                                const FunctionEntry* function) {
+  if (frames_.size() > kMaxNesting) {
+    FailCompile(ErrorCode::NestedTooDeep, At(scanner_.Position()));
+  }
+  frames_.push_back({context, negate, position, function, 0, operators_.size()});
+}
+
+// The group's value, or the call of the function on its arguments, becomes one operand.
+void FormulaCompiler::CloseFrame() {
+  Reduce(0);
+  Frame frame = frames_.back();
+  frames_.pop_back();
+  if (frame.context == Context::Call) {
+    const FunctionEntry& function = *frame.function;
+    int count = frame.arguments + 1;
+    if (count != function.arity) {
+      ErrorDetail detail = At(frame.position);
+      detail.function = function.name;
+      detail.expected = function.arity;
+      detail.found = count;
+      FailCompile(ErrorCode::WrongArgumentCount, detail);
+    }
+    auto id = static_cast<FunctionId>(&function - Catalogue::Instance().Functions().data());
+    Emit(Step(function.arity == 1 ? OpCode::Call1 : OpCode::Call2, id), function.arity);
+  }
+  if (frame.negate) Emit(Step(OpCode::Negate), 1);
+}
+
+// Operators of the current frame that bind at least as tightly as the new one are
+// applied first: that gives left grouping within a level.
+void FormulaCompiler::PushOperator(OpCode op) {
+  int precedence = Precedence(op);
+  Reduce(precedence);
+  operators_.push_back({op, precedence});
+}
+
+void FormulaCompiler::Reduce(int precedence) {
+  std::size_t base = frames_.back().operatorBase;
+  while (operators_.size() > base && operators_.back().precedence >= precedence) {
+    OpCode op = operators_.back().op;
+    operators_.pop_back();
+    Emit(Step(op), 2);
+  }
+}
+
+void FormulaCompiler::EmitConstant(long double value) {
+  code_.push_back(Step(OpCode::Constant, FunctionId::Abs, value));
+  operands_.push_back({code_.size() - 1, Kind::Constant});
+  depth_ = std::max(depth_, operands_.size());
+}
+
+void FormulaCompiler::EmitX() {
+  code_.push_back(Step(OpCode::X));
+  operands_.push_back({code_.size() - 1, Kind::X});
+  depth_ = std::max(depth_, operands_.size());
+  usesX_ = true;
+}
+
+// Appends `step`, which takes the `arity` topmost operands. When they are all constants
+// the step's value replaces them, unless calculating it fails: then the failure comes
+// in its turn when the formula is calculated, as it would without this shortcut.
+void FormulaCompiler::Emit(Instruction step, int arity) {
+  std::size_t first = operands_.size() - static_cast<std::size_t>(arity);
+  Operand left = operands_[first];
+  Operand right = operands_.back();
+  bool constant = std::all_of(operands_.begin() + static_cast<std::ptrdiff_t>(first),
+                              operands_.end(),
+                              [](const Operand& o) { return o.kind == Kind::Constant; });
+  operands_.resize(first);
+  if (constant) {
+    if (std::optional<long double> value = Fold(step, left.start, arity)) {
+      code_.resize(left.start);
+      EmitConstant(*value);
+      return;
+    }
+  }
+  bool arithmetic = step.op >= OpCode::Add && step.op <= OpCode::Divide;
+  if (arithmetic && EmitFused(step.op, left, right)) return;
+  code_.push_back(step);
+  operands_.push_back({left.start, Kind::Computed});
+}
+
+// An operation whose right operand is a constant or x takes it from the step itself,
+// which spares the stack; so does a sum or product with such a left operand, whose
+// operands may change places because both operations are exactly commutative. Only
+// short right operands are moved, so compiling stays linear.
+bool FormulaCompiler::EmitFused(OpCode op, const Operand& left, const Operand& right) {
+  constexpr std::size_t kLongestMoved = 8;
+  const Operand* simple = &right;
+  if (right.kind == Kind::Computed) {
+    bool commutative = op == OpCode::Add || op == OpCode::Multiply;
+    if (!commutative || left.kind == Kind::Computed ||
+        code_.size() - right.start > kLongestMoved) {
+      return false;
+    }
+    simple = &left;
+  }
+  Instruction operand = code_[simple->start];
+  code_.erase(code_.begin() + static_cast<std::ptrdiff_t>(simple->start));
+  if (simple->kind == Kind::Constant) {
+    code_.push_back(Step(WithConstant(op), FunctionId::Abs, operand.value));
+  } else {
+    code_.push_back(Step(WithX(op)));
+  }
+  operands_.push_back({left.start, Kind::Computed});
+  return true;
+}
+
+std::optional<long double> FormulaCompiler::Fold(const Instruction& step, std::size_t start,
+                                                 int arity) const {
+  long double a = code_[start].value;
+  long double b = arity == 2 ? code_[start + 1].value : 0;
+  try {
+    switch (step.op) {
+      case OpCode::Negate: return -a;
+      case OpCode::Call1:
+      case OpCode::Call2: return CalculateFunction(step.function, a, b, mode_);
+      default: return ApplyOperator(step.op, a, b);
+    }
+  } catch (const CalculationError&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace vantorel

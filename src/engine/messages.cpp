@@ -1,0 +1,101 @@
+#include "engine/messages.h"
+
+#include <array>
+#include <utility>
+
+namespace vantorel {
+namespace {
+
+// Placeholders: {pos} position, {token} text found, {fn} function name,
+// {expected} and {found} argument counts written out with their noun.
+constexpr std::array<std::pair<ErrorCode, std::string_view>, 20> kMessages{{
+    {ErrorCode::EmptyFormula, "The formula is empty"},
+    {ErrorCode::OperandExpected, "Number, name or '(' expected at position {pos}, not '{token}'"},
+    {ErrorCode::OperandExpectedAtEnd, "Number, name or '(' expected at position {pos}, the end of the formula"},
+    {ErrorCode::DigitBeforeSeparator, "Digit expected before '{token}' at position {pos}"},
+    {ErrorCode::UnknownName, "Unknown name '{token}' at position {pos}"},
+    {ErrorCode::OpenParenExpected, "'(' expected after function '{fn}' at position {pos}"},
+    {ErrorCode::CloseParenExpected, "')' expected at position {pos}"},
+    {ErrorCode::SemicolonExpected, "';' expected at position {pos}"},
+    {ErrorCode::WrongArgumentCount, "Function '{fn}' takes {expected}, not {found} (position {pos})"},
+    {ErrorCode::NestedTooDeep, "Parentheses nested too deeply at position {pos}"},
+    {ErrorCode::NumberOutOfRange, "Number '{token}' out of range at position {pos}"},
+    {ErrorCode::BadDecimalSeparator, "The decimal separator must be '.' or ','"},
+    {ErrorCode::DivisionByZero, "Division by zero"},
+    {ErrorCode::SquareRootOfNegative, "Square root of a negative number"},
+    {ErrorCode::LogarithmOfZero, "Logarithm of zero"},
+    {ErrorCode::LogarithmOfNegative, "Logarithm of a negative number"},
+    {ErrorCode::NegativeBaseFractionalExponent,
+     "Power of a negative number with an exponent that is not a whole number"},
+    {ErrorCode::OutsideDomain, "Argument outside the domain of '{fn}'"},
+    {ErrorCode::NoRealValue, "No real value"},
+    {ErrorCode::OutOfRange, "Result out of range"},
+}};
+
+// Long tokens (a formula may be a megabyte of letters) are cut in messages.
+constexpr std::size_t kTokenShown = 40;
+
+std::string_view Pattern(ErrorCode code) {
+  for (const auto& [c, text] : kMessages) {
+    if (c == code) return text;
+  }
+  return "Invalid formula";
+}
+
+std::string Shown(std::string_view token) {
+  if (token.size() <= kTokenShown) return std::string(token);
+  return std::string(token.substr(0, kTokenShown)) + "...";
+}
+
+std::string Arguments(int count) {
+  return std::to_string(count) + (count == 1 ? " argument" : " arguments");
+}
+
+std::string Field(std::string_view name, const ErrorDetail& detail) {
+  if (name == "pos") return std::to_string(detail.position);
+  if (name == "token") return Shown(detail.token);
+  if (name == "fn") return std::string(detail.function);
+  if (name == "expected") return Arguments(detail.expected);
+  if (name == "found") return std::to_string(detail.found);
+  return {};
+}
+
+ErrorDetail Naming(std::string_view function) {
+  ErrorDetail detail;
+  detail.function = function;
+  return detail;
+}
+
+}  // namespace
+
+std::string MessageText(ErrorCode code, const ErrorDetail& detail) {
+  std::string_view pattern = Pattern(code);
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    std::size_t close = pattern[i] == '{' ? pattern.find('}', i) : std::string_view::npos;
+    if (close == std::string_view::npos) {
+      text += pattern[i];
+      continue;
+    }
+    text += Field(pattern.substr(i + 1, close - i - 1), detail);
+    i = close;
+  }
+  return text;
+}
+
+CompileError::CompileError(ErrorCode code, const ErrorDetail& detail)
+    : TMathExpr(MessageText(code, detail)),
+      code_(code),
+      position_(detail.position),
+      token_(detail.token) {}
+
+CalculationError::CalculationError(ErrorCode code, std::string_view function)
+    : TMathExpr(MessageText(code, Naming(function))), code_(code) {}
+
+void FailCompile(ErrorCode code, const ErrorDetail& detail) { throw CompileError(code, detail); }
+
+void FailCalculation(ErrorCode code, std::string_view function) {
+  throw CalculationError(code, function);
+}
+
+}  // namespace vantorel

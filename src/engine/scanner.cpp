@@ -1,0 +1,44 @@
+#include "engine/scanner.h"
+
+namespace vantorel {
+
+// blanks := { " " | tab }
+void Scanner::SkipBlanks() {
+  while (!AtEnd() && IsBlank(text_[next_])) ++next_;
+}
+
+void Scanner::SkipDigits() {
+  while (DigitAt(next_)) ++next_;
+}
+
+// number := digit { digit } [ separator digit { digit } ]
+//           [ ( "E" | "e" ) [ "+" | "-" ] digit { digit } ]
+// The separator and the exponent belong to the number only when digits follow them
+// directly; otherwise the number ends before them. Starts at a digit.
+std::string_view Scanner::ReadNumber() {
+  std::size_t start = next_;
+  SkipDigits();
+  if (next_ < text_.size() && text_[next_] == separator_ && DigitAt(next_ + 1)) {
+    ++next_;
+    SkipDigits();
+  }
+  if (next_ < text_.size() && (text_[next_] == 'E' || text_[next_] == 'e')) {
+    std::size_t digits = next_ + 1;
+    if (digits < text_.size() && (text_[digits] == '+' || text_[digits] == '-')) ++digits;
+    if (DigitAt(digits)) {
+      next_ = digits;
+      SkipDigits();
+    }
+  }
+  return text_.substr(start, next_ - start);
+}
+
+// name := letter { letter | digit }, read as far as the letters and digits go.
+// Starts at a letter.
+std::string_view Scanner::ReadName() {
+  std::size_t start = next_;
+  while (!AtEnd() && (IsLetter(text_[next_]) || IsDigit(text_[next_]))) ++next_;
+  return text_.substr(start, next_ - start);
+}
+
+}  // namespace vantorel
