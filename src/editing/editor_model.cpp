@@ -2,29 +2,13 @@
 
 #include <algorithm>
 
+#include "editor_text.h"
+
 namespace vantorel::editing {
 
 namespace {
 
 constexpr char kBackspace = 8;
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-// Every line break ("\r\n", a lone "\r" or a lone "\n") written as "\r\n", the way a
-// multi-line control stores it.
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!IsLineBreak(text[i])) {
-      out += text[i];
-      continue;
-    }
-    out += "\r\n";
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -137,14 +121,11 @@ void EditorModel::Backspace() {
 }
 
 void EditorModel::Type(char key) {
-  const auto code = static_cast<unsigned char>(key);
   if (IsLineBreak(key)) {
     if (kind_ == EditorKind::MultiLine) Apply(Replaced("\r\n"), true);
-    return;
+  } else if (IsTypedText(key)) {
+    Apply(Replaced(std::string(1, key)), true);
   }
-  // Other control characters are commands to a control, never text.
-  if ((code < 32 && key != '\t') || code == 127) return;
-  Apply(Replaced(std::string(1, key)), true);
 }
 
 std::string EditorModel::Incoming(std::string_view text) const {
