@@ -1,0 +1,62 @@
+#include "settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/ini_file.h"
+#include "platform/settings_location.h"
+
+namespace vantorel::ui {
+
+namespace {
+
+std::unique_ptr<SettingsFile>& Installed() {
+  static std::unique_ptr<SettingsFile> file;
+  return file;
+}
+
+// The user's configuration folder may not exist yet when the file goes there.
+void MakeFolderOf(const std::string& path) {
+  QDir().mkpath(QFileInfo(QFile::decodeName(path.c_str())).absolutePath());
+}
+
+}  // namespace
+
+SettingsWriteError::SettingsWriteError(const std::string& path)
+    : std::runtime_error("Unable to write to " + path), path_(path) {}
+
+std::string SettingsFile::Read(std::string_view section, std::string_view key,
+                               std::string_view fallback) const {
+  if (section.empty() || key.empty()) return std::string(fallback);
+  return platform::ReadIniValue(path_, section, key, fallback);
+}
+
+void SettingsFile::Write(std::string_view section, std::string_view key,
+                         std::string_view value) const {
+  if (section.empty() || key.empty() || value.empty()) return;
+  MakeFolderOf(path_);
+  if (!platform::WriteIniValue(path_, section, key, value)) throw SettingsWriteError(path_);
+}
+
+std::unique_ptr<SettingsFile> MakeSettingsFile() {
+  std::string path = platform::SettingsFilePathForThisProgram();
+  if (path.empty()) return nullptr;
+  return std::make_unique<SettingsFile>(std::move(path));
+}
+
+void InstallSettingsFile(std::unique_ptr<SettingsFile> file) { Installed() = std::move(file); }
+
+const SettingsFile* InstalledSettingsFile() { return Installed().get(); }
+
+std::string ReadSetting(std::string_view section, std::string_view key,
+                        std::string_view fallback) {
+  const SettingsFile* file = InstalledSettingsFile();
+  return file ? file->Read(section, key, fallback) : std::string(fallback);
+}
+
+void WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+  if (const SettingsFile* file = InstalledSettingsFile()) file->Write(section, key, value);
+}
+
+}  // namespace vantorel::ui
