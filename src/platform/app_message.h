@@ -1,0 +1,57 @@
+#pragma once
+// The message through which a second copy of the program tells the running one to come
+// to the front. The running copy listens on a local socket in the user's runtime folder;
+// each message that arrives becomes an event of the registered type, posted to the
+// application object, where an application-wide event filter picks it up. Posting queues
+// it, so the filter sees it in every event loop, modal dialogs' loops included.
+
+#include <QEvent>
+#include <QObject>
+#include <string>
+#include <string_view>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace vantorel::platform {
+
+inline constexpr char kAppMessageName[] = "Tesmo_Unique_App_Message_Name";
+
+// The event type for a message name: registered at the first call, the same at every
+// later call with that name in this process.
+QEvent::Type RegisterAppMessage(std::string_view name);
+
+// RegisterAppMessage(kAppMessageName).
+QEvent::Type AppMessageId();
+
+// UserRuntimeFolder()/Tesmo_Unique_App_Message_Name, or empty.
+std::string AppMessageSocketPath();
+
+// Listens for messages in the running copy. Only the holder of the instance lock may
+// listen, so a socket file already at the path is a crashed copy's leftover.
+class AppMessageListener : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit AppMessageListener(QObject* parent = nullptr);
+  ~AppMessageListener() override;
+
+  // Removes a leftover socket at `socket_path`, then listens there (only this user may
+  // connect). False when it cannot listen.
+  bool Listen(const std::string& socket_path);
+  // Stops listening and removes the socket file.
+  void Close();
+
+ private:
+  void AcceptConnections();
+  void ReadMessages(QLocalSocket* socket);
+
+  QLocalServer* server_;
+};
+
+// Sends one message to the copy listening at `socket_path` and returns without waiting
+// for an answer. Waits at most `timeout_ms` to connect and hand the bytes over; with no
+// copy listening, nothing happens. True when the message was handed over.
+bool PostAppMessage(const std::string& socket_path, int timeout_ms = 500);
+
+}  // namespace vantorel::platform
