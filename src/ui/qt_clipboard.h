@@ -1,0 +1,15 @@
+#pragma once
+// The system clipboard as the editing commands see it: plain single-byte text.
+
+#include "editing/clipboard.h"
+
+namespace vantorel::ui {
+
+class QtClipboard final : public editing::Clipboard {
+ public:
+  // Characters beyond the single-byte range read as "?".
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+};
+
+}  // namespace vantorel::ui

@@ -1,0 +1,347 @@
+#include "ui/widget_edit_control.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QWidget>
+#include <algorithm>
+
+#include "ui/error_box.h"
+#include "ui/key_chars.h"
+
+namespace vantorel::ui {
+namespace {
+
+constexpr char kBackspace = 8;
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Every line break ("\r\n", a lone "\r" or a lone "\n") written as "\r\n".
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!IsLineBreak(text[i])) {
+      out += text[i];
+      continue;
+    }
+    out += "\r\n";
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return out;
+}
+
+// A typed character that ends up as text (not a command such as Escape).
+bool IsText(char key) {
+  const auto code = static_cast<unsigned char>(key);
+  return (code >= 32 && code != 127) || key == '\t';
+}
+
+class Quiet {
+ public:
+  explicit Quiet(int& depth) : depth_(depth) { ++depth_; }
+  ~Quiet() { --depth_; }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+WidgetEditControl::WidgetEditControl(QWidget& widget, editing::Clipboard& clipboard,
+                                     Kind kind)
+    : widget_(widget), clipboard_(clipboard), kind_(kind) {
+  // Composed input would bypass the key handler; drops would bypass the undo record.
+  widget_.setAttribute(Qt::WA_InputMethodEnabled, false);
+  widget_.setAcceptDrops(false);
+  widget_.setContextMenuPolicy(Qt::CustomContextMenu);
+  widget_.installEventFilter(this);
+  connect(&widget_, &QWidget::customContextMenuRequested, this,
+          &WidgetEditControl::ShowContextMenu);
+  connect(qApp, &QApplication::focusChanged, this, &WidgetEditControl::FocusChanged);
+}
+
+bool WidgetEditControl::HasFocus() const { return widget_.hasFocus(); }
+
+void WidgetEditControl::SetFocus() { widget_.setFocus(Qt::OtherFocusReason); }
+
+std::string WidgetEditControl::SelText() const {
+  return Text().substr(SelStart(), SelLength());
+}
+
+void WidgetEditControl::ReplaceSelection(std::string_view text) {
+  Edit(SelStart(), SelLength(), Incoming(text), false);
+}
+
+void WidgetEditControl::SetText(std::string_view text) {
+  const State before = Current();
+  {
+    Quiet quiet(quiet_);
+    WriteAll(Incoming(text));
+    SetSelection(0, 0);
+  }
+  Finish(before, false);
+}
+
+void WidgetEditControl::SetSelStart(int position) { SetSelection(position, 0); }
+
+void WidgetEditControl::SelectAll() {
+  SetSelection(0, static_cast<int>(Text().size()));
+}
+
+void WidgetEditControl::CopyToClipboard() {
+  if (SelLength() > 0) clipboard_.SetText(SelText());
+}
+
+void WidgetEditControl::CutToClipboard() {
+  if (!Editable() || SelLength() == 0) return;
+  clipboard_.SetText(SelText());
+  DeleteSelection();
+}
+
+void WidgetEditControl::PasteFromClipboard() {
+  if (!Editable()) return;
+  std::string pasted = clipboard_.Text();
+  // A one-line control takes the first line of a longer text.
+  if (!MultiLine()) pasted = pasted.substr(0, pasted.find_first_of("\r\n"));
+  if (pasted.empty()) return;
+  Edit(SelStart(), SelLength(), Incoming(pasted), true);
+}
+
+void WidgetEditControl::Undo() {
+  if (!Editable() || !undo_) return;
+  const State target = *undo_;
+  const State before = Current();
+  Restore(target);
+  Finish(before, true);  // the undo is itself the one step to undo
+}
+
+void WidgetEditControl::DeliverChar(char key) {
+  if (OnKeyPress) OnKeyPress(key);
+  if (key != 0) ActOnChar(key);
+}
+
+WidgetEditControl::State WidgetEditControl::Current() const {
+  return {Text(), SelStart(), SelLength()};
+}
+
+void WidgetEditControl::Edit(int start, int length, const std::string& text,
+                             bool undoable) {
+  const State before = Current();
+  {
+    Quiet quiet(quiet_);
+    WriteRange(start, length, text);
+    SetSelection(start + static_cast<int>(text.size()), 0);
+  }
+  Finish(before, undoable);
+}
+
+// Puts a whole earlier state back, writing only the part that differs so that the view
+// keeps its place.
+void WidgetEditControl::Restore(const State& state) {
+  const std::string now = Text();
+  const std::string& then = state.text;
+  std::size_t prefix = 0;
+  const std::size_t shorter = std::min(now.size(), then.size());
+  while (prefix < shorter && now[prefix] == then[prefix]) ++prefix;
+  if (prefix > 0 && now[prefix - 1] == '\r') --prefix;  // a line break stays whole
+  std::size_t suffix = 0;
+  while (suffix < shorter - prefix &&
+         now[now.size() - 1 - suffix] == then[then.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  if (suffix > 0 && now[now.size() - suffix] == '\n') --suffix;
+  Quiet quiet(quiet_);
+  WriteRange(static_cast<int>(prefix), static_cast<int>(now.size() - prefix - suffix),
+             then.substr(prefix, then.size() - prefix - suffix));
+  SetSelection(state.selStart, state.selLength);
+}
+
+void WidgetEditControl::Finish(const State& before, bool undoable) {
+  if (undoable) {
+    undo_ = before;
+  } else {
+    undo_.reset();
+  }
+  typing_.reset();
+  lastText_ = Text();
+  // The handler may change the text again; it runs nested, before this returns.
+  if (lastText_ != before.text && OnChange) OnChange();
+}
+
+std::string WidgetEditControl::Incoming(std::string_view text) const {
+  return MultiLine() ? WithCrLf(text) : std::string(text);
+}
+
+int WidgetEditControl::Snapped(int position) const {
+  const std::string text = Text();
+  const int size = static_cast<int>(text.size());
+  position = std::clamp(position, 0, size);
+  if (position > 0 && position < size && text[position - 1] == '\r' &&
+      text[position] == '\n') {
+    ++position;
+  }
+  return position;
+}
+
+void WidgetEditControl::ActOnChar(char key) {
+  if (!Editable()) return;
+  if (key == kBackspace) {
+    Backspace();
+  } else if (IsLineBreak(key)) {
+    if (MultiLine()) Edit(SelStart(), SelLength(), "\r\n", true);
+  } else if (IsText(key)) {
+    Type(key);
+  }
+}
+
+// Characters typed one after another, each right behind the last, undo as one run.
+void WidgetEditControl::Type(char key) {
+  const bool continues = typing_ && SelLength() == 0 && SelStart() == typing_->caret &&
+                         lastText_ == typing_->text;
+  const State runStart = continues ? typing_->before : Current();
+  const int start = SelStart();
+  std::string expected = Text();
+  expected.replace(start, SelLength(), 1, key);
+  Edit(start, SelLength(), std::string(1, key), true);
+  if (Text() != expected) return;  // the change handler edited again: the run ends
+  undo_ = runStart;
+  typing_ = TypingRun{expected, start + 1, runStart};
+}
+
+void WidgetEditControl::Backspace() {
+  const int start = SelStart();
+  if (SelLength() > 0) {
+    DeleteSelection();
+    return;
+  }
+  if (start == 0) return;
+  const std::string text = Text();
+  const bool afterLineBreak =
+      MultiLine() && start >= 2 && text.compare(start - 2, 2, "\r\n") == 0;
+  const int width = afterLineBreak ? 2 : 1;
+  Edit(start - width, width, "", true);
+}
+
+void WidgetEditControl::DeleteSelection() {
+  if (SelLength() > 0) Edit(SelStart(), SelLength(), "", true);
+}
+
+void WidgetEditControl::WidgetTextChanged() {
+  if (quiet_ > 0) return;
+  const std::string now = Text();
+  if (now == lastText_) return;
+  undo_ = pending_ ? *pending_ : State{lastText_, 0, 0};
+  pending_.reset();
+  typing_.reset();
+  lastText_ = now;
+  if (OnChange) RunGuarded(widget_.window(), OnChange);
+}
+
+void WidgetEditControl::Watch(QObject& object) { object.installEventFilter(this); }
+
+bool WidgetEditControl::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (watched != &widget_) return false;
+      {
+        bool consumed = true;
+        RunGuarded(widget_.window(),
+                   [&] { consumed = HandleKey(*static_cast<QKeyEvent*>(event)); });
+        return consumed;
+      }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      return watched == &widget_ && KeepSelectionAcrossFocus(*event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      pending_ = Current();
+      typing_.reset();
+      return false;
+    default:
+      return false;
+  }
+}
+
+// The key as typed goes through OnKeyPress; then it does what it would have done.
+bool WidgetEditControl::HandleKey(QKeyEvent& event) {
+  const std::optional<TypedKey> typed = TypedKeyOf(event);
+  if (typed) {
+    char key = typed->code;
+    if (OnKeyPress) OnKeyPress(key);
+    if (key == 0) return true;
+    if (key != typed->code) {
+      ActOnChar(key);
+      return true;
+    }
+  }
+  switch (EditCommandOf(event)) {
+    case EditCommand::Undo:
+      Undo();
+      return true;
+    case EditCommand::Cut:
+      CutToClipboard();
+      return true;
+    case EditCommand::Paste:
+      PasteFromClipboard();
+      return true;
+    case EditCommand::None:
+      break;
+  }
+  if (typed && typed->single && (IsText(typed->code) || typed->code == kBackspace ||
+                                 IsLineBreak(typed->code))) {
+    ActOnChar(typed->code);
+    return true;
+  }
+  // Everything else (moving the caret, Delete, selecting, copying, text beyond the
+  // single-byte range) the widget does itself; a change it makes is undoable.
+  pending_ = Current();
+  typing_.reset();
+  return false;
+}
+
+// The line editors neither select all when they get the focus nor drop their
+// selection when they lose it.
+bool WidgetEditControl::KeepSelectionAcrossFocus(QEvent& event) {
+  const int start = SelStart();
+  const int length = SelLength();
+  static_cast<QObject&>(widget_).event(&event);
+  if (SelStart() != start || SelLength() != length) SetSelection(start, length);
+  return true;
+}
+
+void WidgetEditControl::FocusChanged(QWidget* old, QWidget* now) {
+  // Another program taking the focus (now is none) or a pop-up menu is no loss.
+  if (old != &widget_ || !now || now->window() != widget_.window()) return;
+  if (OnExit) RunGuarded(widget_.window(), OnExit);
+}
+
+void WidgetEditControl::ShowContextMenu(const QPoint& position) {
+  QMenu menu(&widget_);
+  const bool selected = SelLength() > 0;
+  auto add = [&](const char* text, bool enabled, auto action) {
+    QAction* item = menu.addAction(QString::fromLatin1(text));
+    item->setEnabled(enabled);
+    connect(item, &QAction::triggered, this,
+            [this, action] { RunGuarded(widget_.window(), action); });
+  };
+  add("Undo", Editable() && CanUndo(), [this] { Undo(); });
+  menu.addSeparator();
+  add("Cut", Editable() && selected, [this] { CutToClipboard(); });
+  add("Copy", selected, [this] { CopyToClipboard(); });
+  add("Paste", Editable(), [this] { PasteFromClipboard(); });
+  add("Delete", Editable() && selected, [this] { DeleteSelection(); });
+  menu.addSeparator();
+  add("Select All", !Text().empty(), [this] { SelectAll(); });
+  auto* area = qobject_cast<QAbstractScrollArea*>(&widget_);
+  QWidget* origin = area ? area->viewport() : &widget_;
+  menu.exec(origin->mapToGlobal(position));
+}
+
+}  // namespace vantorel::ui
