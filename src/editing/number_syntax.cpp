@@ -14,11 +14,10 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads a text from left to right.
-class Scanner {
+class TextCursor {
  public:
-  explicit Scanner(std::string_view text) : text_(text) {}
+  explicit TextCursor(std::string_view text) : text_(text) {}
   bool AtEnd() const { return pos_ == text_.size(); }
-  char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
   bool PeekDigit() const { return !AtEnd() && IsDigit(text_[pos_]); }
   char Next() { return text_[pos_++]; }
   bool Take(char c) {
@@ -33,13 +32,13 @@ class Scanner {
 };
 
 // blanks := ' '*   (a tab is no blank)
-void SkipBlanks(Scanner& in) {
+void SkipBlanks(TextCursor& in) {
   while (in.Take(' ')) {
   }
 }
 
 // sign := [ '+' | '-' ]; true for '-'.
-bool ReadSign(Scanner& in) {
+bool ReadSign(TextCursor& in) {
   if (in.Take('-')) return true;
   in.Take('+');
   return false;
@@ -57,7 +56,7 @@ void AppendDigit(Mantissa& m, char digit) {
 }
 
 // mantissa := digit* [ separator digit* ], at least one character
-std::optional<Mantissa> ReadMantissa(Scanner& in, char separator) {
+std::optional<Mantissa> ReadMantissa(TextCursor& in, char separator) {
   Mantissa m;
   bool any = false;
   while (in.PeekDigit()) {
@@ -78,7 +77,7 @@ std::optional<Mantissa> ReadMantissa(Scanner& in, char separator) {
 // exponent := [ ('E' | 'e') [sign] digit* ]; digits are read while the exponent read so
 // far is below 500, so it stays below 5000 and a longer run leaves a digit over. No
 // digit at all means 0.
-int ReadExponent(Scanner& in) {
+int ReadExponent(TextCursor& in) {
   if (!in.Take('E') && !in.Take('e')) return 0;
   const bool negative = ReadSign(in);
   int exponent = 0;
@@ -223,7 +222,7 @@ std::string_view ToChars(char (&buffer)[64], double value, int digits = -1) {
 
 // number := blanks [sign] mantissa [exponent] blanks end
 std::optional<long double> ReadNumber(std::string_view text, char decimalSeparator) {
-  Scanner in(text);
+  TextCursor in(text);
   SkipBlanks(in);
   const bool negative = ReadSign(in);
   const std::optional<Mantissa> mantissa = ReadMantissa(in, decimalSeparator);

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "eval_process.h"
+
+namespace vantorel::testing {
+namespace {
+
+struct CliCase {
+  std::vector<std::string> args;
+  int status;
+  std::string out;
+};
+
+std::ostream& operator<<(std::ostream& out, const CliCase& c) {
+  for (const std::string& arg : c.args) out << '[' << arg << ']';
+  return out;
+}
+
+class EvaluatesOneFormula : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(EvaluatesOneFormula, WithItsExitStatus) {
+  const CliCase& c = GetParam();
+  const EvalRun run = RunEval(c.args);
+  EXPECT_EQ(run.status, c.status) << run.err;
+  if (c.status == 1) {
+    EXPECT_EQ(run.err.rfind("error: ", 0), 0u) << run.err;
+  } else if (c.status == 2) {
+    EXPECT_NE(run.err.find("usage: vantorel-eval"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(run.out, c.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, EvaluatesOneFormula, ::testing::Values(
+    CliCase{{"1+2"}, 0, "3\n"}, CliCase{{"x"}, 0, "15\n"}, CliCase{{"--x", "4", "2*x"}, 0, "8\n"},
+    CliCase{{"--x=-2.5", "x"}, 0, "-2.5\n"}, CliCase{{"--", "-x"}, 0, "-15\n"},
+    CliCase{{"--precision", "1", "--", "-x/4"}, 0, "-3.8\n"},
+    CliCase{{"--separator", ",", "--x", "1,5", "x*3"}, 0, "4,5\n"},
+    CliCase{{"--separator", ",", "--precision", "2", "1/3"}, 0, "0,33\n"},
+    CliCase{{"--x", "2.5", "x"}, 0, "2.5\n"}));  // "." where the locale is "C"
+
+INSTANTIATE_TEST_SUITE_P(Failures, EvaluatesOneFormula, ::testing::Values(
+    CliCase{{"1/0"}, 1, ""}, CliCase{{"2 +"}, 1, ""}, CliCase{{""}, 1, ""},
+    CliCase{{"--separator", ",", "(1.5)"}, 1, ""}));
+
+INSTANTIATE_TEST_SUITE_P(WrongUsage, EvaluatesOneFormula, ::testing::Values(
+    CliCase{{"-x"}, 2, ""}, CliCase{{"1", "2"}, 2, ""}, CliCase{{"--x"}, 2, ""},
+    CliCase{{"--x", "abc", "x"}, 2, ""}, CliCase{{"--x", "1", "--x", "2", "x"}, 2, ""},
+    CliCase{{"--precision", "16", "x"}, 2, ""}, CliCase{{"--mode", "turns", "x"}, 2, ""},
+    CliCase{{"--separator", ";", "x"}, 2, ""}, CliCase{{"--from", "0", "--to", "1", "x"}, 2, ""},
+    CliCase{{"--from", "0", "--to", "1", "--step", "1"}, 2, ""},
+    CliCase{{"--from", "0", "--to", "1", "--step", "0", "x"}, 2, ""},
+    CliCase{{"--from", "0", "--to", "1", "--step", "-0.5", "x"}, 2, ""},
+    CliCase{{"--from", "0", "--to", "1000000", "--step", "1", "x"}, 2, ""}));
+
+TEST(EvalBatch, PrintsOneLinePerFormulaWithFailuresInPlace) {
+  const EvalRun run = RunEval({}, "1+1\n1/0\n\n2*3\r\nx");
+  EXPECT_EQ(run.status, 1);
+  std::istringstream lines(run.out);
+  std::vector<std::string> got;
+  for (std::string line; std::getline(lines, line);) got.push_back(line);
+  ASSERT_EQ(got.size(), 5u) << run.out;
+  EXPECT_EQ(got[0], "2");
+  EXPECT_EQ(got[1].rfind("error: ", 0), 0u);
+  EXPECT_EQ(got[2].rfind("error: ", 0), 0u);
+  EXPECT_EQ(got[3], "6");
+  EXPECT_EQ(got[4], "15");
+}
+
+TEST(EvalBatch, SucceedsWhenEveryLineDoes) {
+  const EvalRun run = RunEval({"--separator", ",", "--x", "2"}, "1,5*2\nx/4\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "3\n0,5\n");
+}
+
+struct TableCase {
+  std::vector<std::string> args;
+  int status;
+  std::string out;
+};
+
+class EvalTable : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(EvalTable, PrintsXAndValuePerLine) {
+  const EvalRun run = RunEval(GetParam().args);
+  EXPECT_EQ(run.status, GetParam().status) << run.err;
+  EXPECT_EQ(run.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, EvalTable, ::testing::Values(
+    TableCase{{"--from", "0", "--to", "1", "--step", "0.25", "x*4"}, 0,
+              "0\t0\n0.25\t1\n0.5\t2\n0.75\t3\n1\t4\n"},
+    // Ten steps of 0.1 reach 1 exactly, and 0.3 is 3 * 0.1, not 0.1 + 0.1 + 0.1.
+    TableCase{{"--from", "0", "--to", "1", "--step", "0.1", "x"}, 0,
+              "0\t0\n0.1\t0.1\n0.2\t0.2\n0.3\t0.3\n0.4\t0.4\n0.5\t0.5\n0.6\t0.6\n0.7\t0.7\n"
+              "0.8\t0.8\n0.9\t0.9\n1\t1\n"},
+    TableCase{{"--separator", ",", "--from", "1", "--to", "0", "--step", "-0,5", "x"}, 0,
+              "1\t1\n0,5\t0,5\n0\t0\n"},
+    TableCase{{"--from", "2", "--to", "2", "--step", "-1", "x"}, 0, "2\t2\n"}));
+
+TEST(EvalTableFailures, StayInPlace) {
+  const EvalRun run = RunEval({"--from", "-1", "--to", "1", "--step", "1", "1/x"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out.rfind("-1\t-1\n0\terror: ", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\n1\t1\n"), std::string::npos) << run.out;
+}
+
+// Builds a locale whose decimal point is "," in a folder of its own, or gives "" where
+// the C library's locale compiler is missing.
+std::string CommaLocaleFolder() {
+  const std::string folder =
+      ::testing::TempDir() + "vantorel_comma_locale_" + std::to_string(getpid());
+  std::ofstream(folder + ".def") << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \"\"\n"
+                                    "grouping -1\nEND LC_NUMERIC\n";
+  // It warns about the categories left out, and builds the locale all the same.
+  std::system(("mkdir -p " + folder + " && localedef -c -i " + folder + ".def " + folder +
+               "/comma >/dev/null 2>&1").c_str());
+  return std::ifstream(folder + "/comma/LC_NUMERIC") ? folder : "";
+}
+
+TEST(EvalRegionalSettings, GiveTheDefaultSeparator) {
+  const std::string folder = CommaLocaleFolder();
+  if (folder.empty()) GTEST_SKIP() << "localedef cannot build a locale here";
+  const EvalRun run = RunEval({"--x", "2,5", "x*3"}, "", {"LOCPATH=" + folder, "LC_ALL=comma"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "7,5\n");
+  std::filesystem::remove_all(folder);
+  std::filesystem::remove(folder + ".def");
+}
+
+}  // namespace
+}  // namespace vantorel::testing
