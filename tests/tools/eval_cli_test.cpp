@@ -1,16 +1,64 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "eval_process.h"
+#include <string>
+#include <vector>
 
 namespace vantorel::testing {
 namespace {
+
+struct EvalRun {
+  int status = -1;  // the exit status, or -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// `text` as one word for the shell.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// The built vantorel-eval with `args`, `input` on its standard input, and the NAME=VALUE
+// entries of `settings` in its environment.
+EvalRun RunEval(const std::vector<std::string>& args, const std::string& input = "",
+                const std::vector<std::string>& settings = {"LC_ALL=C"}) {
+  const std::string files = ::testing::TempDir() + "vantorel_eval_" + std::to_string(getpid());
+  std::ofstream(files + ".in", std::ios::binary) << input;
+  std::string command = "env";
+  for (const std::string& setting : settings) command += ' ' + Quoted(setting);
+  command += ' ' + Quoted(VANTOREL_EVAL_PATH);
+  for (const std::string& arg : args) command += ' ' + Quoted(arg);
+  command += " <" + Quoted(files + ".in") + " 2>" + Quoted(files + ".err");
+  EvalRun run;
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+    run.out.append(buffer, n);
+  }
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadFile(files + ".err");
+  std::remove((files + ".in").c_str());
+  std::remove((files + ".err").c_str());
+  return run;
+}
 
 struct CliCase {
   std::vector<std::string> args;
