@@ -214,20 +214,15 @@ void FormulaCompiler::EmitX() {
 // Appends `step`, which takes the `arity` topmost operands. When they are all constants
 // the step's value replaces them, unless calculating it fails: then the failure comes
 // in its turn when the formula is calculated, as it would without this shortcut.
-void FormulaCompiler::Emit(Instruction step, int arity) {
+void FormulaCompiler::Emit(const Instruction& step, int arity) {
   std::size_t first = operands_.size() - static_cast<std::size_t>(arity);
   Operand left = operands_[first];
   Operand right = operands_.back();
-  bool constant = std::all_of(operands_.begin() + static_cast<std::ptrdiff_t>(first),
-                              operands_.end(),
-                              [](const Operand& o) { return o.kind == Kind::Constant; });
   operands_.resize(first);
-  if (constant) {
-    if (std::optional<long double> value = Fold(step, left.start, arity)) {
-      code_.resize(left.start);
-      EmitConstant(*value);
-      return;
-    }
+  if (left.kind == Kind::Constant && right.kind == Kind::Constant && Fold(step, left.start)) {
+    code_.resize(left.start + 1);
+    operands_.push_back(left);
+    return;
   }
   bool arithmetic = step.op >= OpCode::Add && step.op <= OpCode::Divide;
   if (arithmetic && EmitFused(step.op, left, right)) return;
@@ -261,20 +256,21 @@ bool FormulaCompiler::EmitFused(OpCode op, const Operand& left, const Operand& r
   return true;
 }
 
-std::optional<long double> FormulaCompiler::Fold(const Instruction& step, std::size_t start,
-                                                 int arity) const {
+// The value of `step` on the constants from `start` on, written over the first of them.
+bool FormulaCompiler::Fold(const Instruction& step, std::size_t start) {
   long double a = code_[start].value;
-  long double b = arity == 2 ? code_[start + 1].value : 0;
+  long double b = start + 1 < code_.size() ? code_[start + 1].value : 0;
   try {
     switch (step.op) {
-      case OpCode::Negate: return -a;
+      case OpCode::Negate: code_[start].value = -a; break;
       case OpCode::Call1:
-      case OpCode::Call2: return CalculateFunction(step.function, a, b, mode_);
-      default: return ApplyOperator(step.op, a, b);
+      case OpCode::Call2: code_[start].value = CalculateFunction(step.function, a, b, mode_); break;
+      default: code_[start].value = ApplyOperator(step.op, a, b);
     }
   } catch (const CalculationError&) {
-    return std::nullopt;
+    return false;
   }
+  return true;
 }
 
 }  // namespace vantorel

@@ -72,8 +72,8 @@ class FormulaCompiler {
 
   void EmitConstant(long double value);
   void EmitX();
-  void Emit(Instruction step, int arity);
-  std::optional<long double> Fold(const Instruction& step, std::size_t start, int arity) const;
+  void Emit(const Instruction& step, int arity);
+  bool Fold(const Instruction& step, std::size_t start);
   bool EmitFused(OpCode op, const Operand& left, const Operand& right);
 
   Scanner scanner_;

@@ -2,11 +2,6 @@
 
 namespace vantorel {
 
-// blanks := { " " | tab }
-void Scanner::SkipBlanks() {
-  while (!AtEnd() && IsBlank(text_[next_])) ++next_;
-}
-
 void Scanner::SkipDigits() {
   while (DigitAt(next_)) ++next_;
 }

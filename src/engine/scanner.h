@@ -23,7 +23,10 @@ class Scanner {
   // 1-based position of the next character.
   std::size_t Position() const { return next_ + 1; }
   void Advance() { ++next_; }
-  void SkipBlanks();
+  // blanks := { " " | tab }
+  void SkipBlanks() {
+    while (next_ < text_.size() && IsBlank(text_[next_])) ++next_;
+  }
 
   std::string_view ReadNumber();
   std::string_view ReadName();
