@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
-#include <vector>
 
 #include "engine/function_id.h"
 
@@ -143,32 +141,63 @@ constexpr std::array<ConstantEntry, 49> kConstants{{
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string LowerCase(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) c = Lower(c);
-  return lower;
-}
-
-struct IndexEntry {
-  std::string name;  // in small letters
-  NameLookup found;
-};
-
-// Every name and alias in small letters, sorted, for lookups by binary search.
-std::vector<IndexEntry> BuildIndex() {
-  std::vector<IndexEntry> index;
-  for (const FunctionEntry& f : kFunctions) index.push_back({LowerCase(f.name), {&f, nullptr}});
-  for (const ConstantEntry& c : kConstants) {
-    index.push_back({LowerCase(c.name), {nullptr, &c}});
-    if (!c.alias.empty()) index.push_back({LowerCase(c.alias), {nullptr, &c}});
-  }
-  std::sort(index.begin(), index.end(),
-            [](const IndexEntry& a, const IndexEntry& b) { return a.name < b.name; });
-  return index;
-}
-
 // No name in the tables is longer; a longer one is not looked for.
 constexpr std::size_t kLongestName = 16;
+
+// Every name and alias in small letters in an open-addressed hash table: a formula's
+// names are looked up with one pass over their letters and, mostly, one comparison.
+class NameIndex {
+ public:
+  NameIndex() {
+    for (const FunctionEntry& f : kFunctions) Insert(f.name, {&f, nullptr});
+    for (const ConstantEntry& c : kConstants) {
+      Insert(c.name, {nullptr, &c});
+      if (!c.alias.empty()) Insert(c.alias, {nullptr, &c});
+    }
+  }
+
+  NameLookup Find(std::string_view name) const {
+    if (name.empty() || name.size() > kLongestName) return {};
+    char lower[kLongestName];
+    std::size_t slot = Hash(name, lower);
+    std::string_view wanted(lower, name.size());
+    for (; slots_[slot].length != 0; slot = (slot + 1) % kSlots) {
+      if (slots_[slot].Name() == wanted) return slots_[slot].found;
+    }
+    return {};
+  }
+
+ private:
+  static constexpr std::size_t kSlots = 256;  // well over twice the 89 names
+
+  struct Slot {
+    char name[kLongestName];
+    std::size_t length = 0;
+    NameLookup found;
+    std::string_view Name() const { return {name, length}; }
+  };
+
+  // Writes the name in small letters to `lower` and gives its first slot.
+  static std::size_t Hash(std::string_view name, char* lower) {
+    std::size_t hash = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      lower[i] = Lower(name[i]);
+      hash = hash * 31 + static_cast<unsigned char>(lower[i]);
+    }
+    return hash % kSlots;
+  }
+
+  void Insert(std::string_view name, NameLookup found) {
+    char lower[kLongestName];
+    std::size_t slot = Hash(name, lower);
+    while (slots_[slot].length != 0) slot = (slot + 1) % kSlots;
+    std::copy(lower, lower + name.size(), slots_[slot].name);
+    slots_[slot].length = name.size();
+    slots_[slot].found = found;
+  }
+
+  std::array<Slot, kSlots> slots_{};
+};
 
 }  // namespace
 
@@ -182,15 +211,8 @@ std::span<const FunctionEntry> Catalogue::Functions() const { return kFunctions;
 std::span<const ConstantEntry> Catalogue::Constants() const { return kConstants; }
 
 NameLookup Catalogue::LookupName(std::string_view name) const {
-  static const std::vector<IndexEntry> index = BuildIndex();
-  if (name.size() > kLongestName) return {};
-  char buffer[kLongestName];
-  for (std::size_t i = 0; i < name.size(); ++i) buffer[i] = Lower(name[i]);
-  std::string_view lower(buffer, name.size());
-  auto it = std::lower_bound(index.begin(), index.end(), lower,
-                             [](const IndexEntry& e, std::string_view n) { return e.name < n; });
-  if (it == index.end() || it->name != lower) return {};
-  return it->found;
+  static const NameIndex index;
+  return index.Find(name);
 }
 
 }  // namespace vantorel

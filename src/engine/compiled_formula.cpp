@@ -22,7 +22,7 @@ double CompiledFormula::Calculate(long double x) const {
 }
 
 long double CompiledFormula::CalculateExtended(long double x) const {
-  if (usesX_ && !std::isfinite(x)) {
+  if (usesX_ && !(x - x == 0)) {  // an infinity or a NaN
     FailCalculation(std::isnan(x) ? ErrorCode::NoRealValue : ErrorCode::OutOfRange);
   }
   // The top of the stack stays in a register: x87 values stored to memory and read back
@@ -48,7 +48,7 @@ long double CompiledFormula::CalculateExtended(long double x) const {
         top = x;
         break;
       case OpCode::Negate: top = -top; break;
-      case OpCode::Call1: top = CalculateFunction(step.function, top, 0, mode_); break;
+      case OpCode::Call1: top = CalculateFunction1(step.function, top, mode_); break;
       case OpCode::Call2: top = CalculateFunction(step.function, below[--n], top, mode_); break;
       case OpCode::Add: top = InRange(below[--n] + top); break;
       case OpCode::Subtract: top = InRange(below[--n] - top); break;

@@ -21,11 +21,6 @@ long double Divide(long double numerator, long double denominator) {
   return numerator / denominator;
 }
 
-long double SquareRoot(long double a) {
-  if (a < 0) FailCalculation(ErrorCode::SquareRootOfNegative);
-  return std::sqrt(a);
-}
-
 long double CheckedLogArgument(long double a) {
   if (a < 0) FailCalculation(ErrorCode::LogarithmOfNegative);
   if (a == 0) FailCalculation(ErrorCode::LogarithmOfZero);
@@ -124,10 +119,8 @@ long double ArcTan2(long double y, long double x) { return std::atan2(y + 0.0L, 
 
 long double Algebraic(FunctionId id, long double a, long double b) {
   switch (id) {
-    case FunctionId::Abs: return std::fabs(a);
-    case FunctionId::Square: return a * a;
-    case FunctionId::Sqrt: return SquareRoot(a);
-    default: return Power(a, b);
+    case FunctionId::Power: return Power(a, b);
+    default: return CalculateFunction1(id, a, AngleMode::Radians);
   }
 }
 
@@ -202,8 +195,9 @@ long double Calculate(FunctionId id, long double a, long double b, AngleMode mod
 
 long double CalculateFunction(FunctionId id, long double a, long double b, AngleMode mode) {
   long double value = Calculate(id, a, b, mode);
-  if (std::isinf(value)) FailCalculation(ErrorCode::OutOfRange);
-  if (std::isnan(value)) FailCalculation(ErrorCode::NoRealValue);
+  if (!(value - value == 0)) [[unlikely]] {  // an infinity or a NaN
+    FailCalculation(std::isnan(value) ? ErrorCode::NoRealValue : ErrorCode::OutOfRange);
+  }
   return value;
 }
 

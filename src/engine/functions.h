@@ -1,8 +1,12 @@
 #pragma once
 // The calculation of each catalogue function at working precision.
 
+#include <cmath>
+
 #include "engine/expression_engine.h"
 #include "engine/function_id.h"
+#include "engine/messages.h"
+#include "engine/operations.h"
 
 namespace vantorel {
 
@@ -11,5 +15,21 @@ namespace vantorel {
 // real value, divides by zero or leaves the long double range; never gives an infinity
 // or a NaN.
 long double CalculateFunction(FunctionId id, long double a, long double b, AngleMode mode);
+
+inline long double SquareRoot(long double a) {
+  if (a < 0) [[unlikely]] FailCalculation(ErrorCode::SquareRootOfNegative);
+  return std::sqrt(a);
+}
+
+// The same as CalculateFunction for one argument; the cheapest functions are worked out
+// here, where a calculation spares the call.
+inline long double CalculateFunction1(FunctionId id, long double a, AngleMode mode) {
+  switch (id) {
+    case FunctionId::Abs: return std::fabs(a);
+    case FunctionId::Square: return InRange(a * a);
+    case FunctionId::Sqrt: return SquareRoot(a);
+    default: return CalculateFunction(id, a, 0, mode);
+  }
+}
 
 }  // namespace vantorel

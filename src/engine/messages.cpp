@@ -6,11 +6,11 @@
 namespace vantorel {
 namespace {
 
-// Placeholders: {pos} position, {token} text found, {fn} function name,
-// {expected} and {found} argument counts written out with their noun.
-constexpr std::array<std::pair<ErrorCode, std::string_view>, 20> kMessages{{
+// Placeholders: {pos} position, {token} text found, {char} the character found, quoted
+// or by its code, {fn} function name, {expected} and {found} argument counts.
+constexpr std::array<std::pair<ErrorCode, std::string_view>, kErrorCodeCount> kMessages{{
     {ErrorCode::EmptyFormula, "The formula is empty"},
-    {ErrorCode::OperandExpected, "Number, name or '(' expected at position {pos}, not '{token}'"},
+    {ErrorCode::OperandExpected, "Number, name or '(' expected at position {pos}, not {char}"},
     {ErrorCode::OperandExpectedAtEnd, "Number, name or '(' expected at position {pos}, the end of the formula"},
     {ErrorCode::DigitBeforeSeparator, "Digit expected before '{token}' at position {pos}"},
     {ErrorCode::UnknownName, "Unknown name '{token}' at position {pos}"},
@@ -32,14 +32,27 @@ constexpr std::array<std::pair<ErrorCode, std::string_view>, 20> kMessages{{
     {ErrorCode::OutOfRange, "Result out of range"},
 }};
 
+// The table is in the order of the codes and has a message for each.
+constexpr bool InCodeOrder() {
+  for (std::size_t i = 0; i < kMessages.size(); ++i) {
+    if (static_cast<std::size_t>(kMessages[i].first) != i) return false;
+  }
+  return true;
+}
+static_assert(InCodeOrder());
+
 // Long tokens (a formula may be a megabyte of letters) are cut in messages.
 constexpr std::size_t kTokenShown = 40;
 
-std::string_view Pattern(ErrorCode code) {
-  for (const auto& [c, text] : kMessages) {
-    if (c == code) return text;
-  }
-  return "Invalid formula";
+std::string_view Pattern(ErrorCode code) { return kMessages[static_cast<std::size_t>(code)].second; }
+
+// A character as the user can read it: quoted when it can be shown (also a letter
+// written with several bytes), otherwise by its code.
+std::string Character(std::string_view token) {
+  auto first = static_cast<unsigned char>(token.empty() ? 0 : token[0]);
+  bool visible = token.size() > 1 || (first >= 32 && first < 127);
+  if (visible) return "'" + std::string(token) + "'";
+  return "the character with code " + std::to_string(first);
 }
 
 std::string Shown(std::string_view token) {
@@ -54,6 +67,7 @@ std::string Arguments(int count) {
 std::string Field(std::string_view name, const ErrorDetail& detail) {
   if (name == "pos") return std::to_string(detail.position);
   if (name == "token") return Shown(detail.token);
+  if (name == "char") return Character(detail.token);
   if (name == "fn") return std::string(detail.function);
   if (name == "expected") return Arguments(detail.expected);
   if (name == "found") return std::to_string(detail.found);

@@ -34,6 +34,8 @@ enum class ErrorCode {
   OutOfRange,
 };
 
+inline constexpr std::size_t kErrorCodeCount = static_cast<std::size_t>(ErrorCode::OutOfRange) + 1;
+
 // What a message may name besides its code; the unused fields stay empty.
 struct ErrorDetail {
   std::size_t position = 0;    // 1-based character position in the formula

@@ -6,6 +6,16 @@ void Scanner::SkipDigits() {
   while (DigitAt(next_)) ++next_;
 }
 
+std::string_view Scanner::PeekCharacter() const {
+  auto lead = static_cast<unsigned char>(Peek());
+  std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+  if (lead >= 0xF5 || next_ + length > text_.size()) length = 1;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((static_cast<unsigned char>(text_[next_ + i]) & 0xC0) != 0x80) length = 1;
+  }
+  return text_.substr(next_, AtEnd() ? 0 : length);
+}
+
 // number := digit { digit } [ separator digit { digit } ]
 //           [ ( "E" | "e" ) [ "+" | "-" ] digit { digit } ]
 // The separator and the exponent belong to the number only when digits follow them

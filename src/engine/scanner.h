@@ -19,6 +19,8 @@ class Scanner {
   bool AtEnd() const { return next_ >= text_.size(); }
   // The next character, or '\0' at the end of the text.
   char Peek() const { return AtEnd() ? '\0' : text_[next_]; }
+  // The next character with all its bytes when it is written in UTF-8, else one byte.
+  std::string_view PeekCharacter() const;
   char PeekAfter() const { return next_ + 1 < text_.size() ? text_[next_ + 1] : '\0'; }
   // 1-based position of the next character.
   std::size_t Position() const { return next_ + 1; }

@@ -39,6 +39,9 @@ TEST(Messages, CompileErrorsSayWhatAndWhere) {
       {"2 +", "Number, name or '(' expected at position 4, the end of the formula"},
       {"(", "Number, name or '(' expected at position 2, the end of the formula"},
       {"2 * .5", "Digit expected before '.' at position 5"},
+      {"(\t\r)", "Number, name or '(' expected at position 3, not the character with code 13"},
+      {"2 * \xC3\xA4", "Number, name or '(' expected at position 5, not '\xC3\xA4'"},
+      {"2 * \xE4", "Number, name or '(' expected at position 5, not the character with code 228"},
       {"1E5000", "Number '1E5000' out of range at position 1"},
       {"2 + -1E5000", "Number '1E5000' out of range at position 6"},
   };
