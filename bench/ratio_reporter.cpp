@@ -1,0 +1,82 @@
+#include "ratio_reporter.h"
+
+#include <cstdio>
+
+namespace vantorel::bench {
+namespace {
+
+constexpr double kAnswerLimitMs = 100;
+
+// CPU time: on a shared machine the wall clock also counts the time other programs
+// hold the processor.
+double Nanoseconds(const benchmark::BenchmarkReporter::Run& run) {
+  return run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+}
+
+}  // namespace
+
+// With repetitions the aggregates "min", "median" and "max" arrive; a single run stands
+// for all three.
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.report_big_o || run.report_rms) continue;
+    Spread& spread = times_[run.run_name.str()];
+    double ns = Nanoseconds(run);
+    if (run.run_type == Run::RT_Iteration) {
+      spread = {ns, ns, ns};
+    } else if (run.aggregate_name == "min") {
+      spread.min = ns;
+    } else if (run.aggregate_name == "median") {
+      spread.median = ns;
+    } else if (run.aggregate_name == "max") {
+      spread.max = ns;
+    }
+  }
+}
+
+const Spread* RatioReporter::Find(const std::string& name) const {
+  auto found = times_.find(name);
+  return found == times_.end() ? nullptr : &found->second;
+}
+
+void RatioReporter::PrintRatio(const char* label, const std::string& numerator,
+                               const std::string& denominator, const char* target) const {
+  const Spread* a = Find(numerator);
+  const Spread* b = Find(denominator);
+  if (!a || !b) return;
+  std::printf("  %-52s %8.4f  (min %.4f, max %.4f)  %s\n", label, a->median / b->median,
+              a->min / b->min, a->max / b->max, target);
+}
+
+void RatioReporter::PrintAnswerTime(const char* label, const std::string& name) const {
+  const Spread* s = Find(name);
+  if (!s) return;
+  std::printf("  %-52s %8.2f ms (min %.2f, max %.2f)  %s\n", label, s->median / 1e6,
+              s->min / 1e6, s->max / 1e6, s->max / 1e6 < kAnswerLimitMs ? "under 100 ms" : "OVER 100 ms");
+}
+
+void RatioReporter::PrintSummary() const {
+  std::printf("\nRatios of median CPU times (in brackets: of the minimums, of the maximums)\n");
+  PrintRatio("compile+evaluate / muparser parse+evaluate", "BM_Ours_CompileEvaluate",
+             "BM_MuParser_ParseEvaluate", "target at most 0.05");
+  PrintRatio("compile+calculate / muparser parse+evaluate", "BM_Ours_CompileCalculate",
+             "BM_MuParser_ParseEvaluate", "");
+  PrintRatio("evaluate, cached form / hand-written long double", "BM_Ours_EvaluateCached",
+             "BM_HandWritten_LongDouble", "target at most 2");
+  PrintRatio("calculate, compiled form / hand-written long double", "BM_Ours_Calculate",
+             "BM_HandWritten_LongDouble", "target at most 2");
+  PrintRatio("muparser evaluate / hand-written long double", "BM_MuParser_Evaluate",
+             "BM_HandWritten_LongDouble", "");
+  PrintRatio("muparser parse+evaluate / compile+evaluate", "BM_MuParser_ParseEvaluate",
+             "BM_Ours_CompileEvaluate", "");
+  std::printf("\nLong formulas, compiled and evaluated on a new engine (CPU time)\n");
+  PrintAnswerTime("\"1+1+...+1\", 1 MB", "BM_LongSum/1048576");
+  PrintAnswerTime("100,000 nested parentheses", "BM_NestedParentheses/100000");
+  PrintRatio("time per byte: 1 MB sum / 256 KB sum (1 is linear)", "BM_LongSum/1048576",
+             "BM_LongSum/262144", "/ 4");
+  PrintRatio("time per pair: 100,000 / 25,000 parentheses", "BM_NestedParentheses/100000",
+             "BM_NestedParentheses/25000", "/ 4");
+}
+
+}  // namespace vantorel::bench

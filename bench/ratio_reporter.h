@@ -1,0 +1,31 @@
+#pragma once
+// A console reporter that keeps each benchmark's minimum, median and maximum time and,
+// after the run, prints the ratios the engine is measured by.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vantorel::bench {
+
+struct Spread {
+  double min = 0, median = 0, max = 0;  // nanoseconds
+};
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override;
+  void PrintSummary() const;
+
+ private:
+  const Spread* Find(const std::string& name) const;
+  void PrintRatio(const char* label, const std::string& numerator,
+                  const std::string& denominator, const char* target) const;
+  void PrintAnswerTime(const char* label, const std::string& name) const;
+
+  std::map<std::string, Spread> times_;
+};
+
+}  // namespace vantorel::bench
