@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,9 @@ struct ContractTarget {
 };
 
 std::string ContractTargetName(const ::testing::TestParamInfo<ContractTarget>& info);
+
+// Test reports name the target instead of dumping its bytes.
+inline void PrintTo(const ContractTarget& target, std::ostream* out) { *out << target.name; }
 
 class EditControlContract : public ::testing::TestWithParam<ContractTarget> {
  protected:
