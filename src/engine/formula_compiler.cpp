@@ -80,7 +80,7 @@ bool FormulaCompiler::ReadOperand() {
   return false;
 }
 
-// number, with the sign that stood before it
+// operand := [ "+" | "-" ] number
 void FormulaCompiler::ReadNumber(bool negate) {
   std::size_t position = scanner_.Position();
   std::string_view digits = scanner_.ReadNumber();
@@ -89,7 +89,7 @@ void FormulaCompiler::ReadNumber(bool negate) {
   EmitConstant(negate ? -*value : *value);
 }
 
-// name := "x" | constant | function "(" ...
+// operand := [ "+" | "-" ] ( "x" | constant | function "(" )
 // Gives true for a complete operand, false for a call whose arguments come next.
 bool FormulaCompiler::ReadName(bool negate) {
   std::size_t position = scanner_.Position();
@@ -116,8 +116,11 @@ bool FormulaCompiler::ReadName(bool negate) {
   return false;
 }
 
-// After an operand: an infix operator continues the sum; at the top level anything else
-// ends the formula; inside a group only ")" may follow, inside a call ";" or ")".
+// What may follow a complete operand:
+//   ( "+" | "-" | "*" | "/" ) operand   everywhere, the sum goes on
+//   ")"                                 in a group or a call, which it closes
+//   ";" sum                             in a call, its next argument
+//   comment                             at the top level, anything else ends the formula
 FormulaCompiler::Next FormulaCompiler::ReadAfterOperand() {
   scanner_.SkipBlanks();
   char c = scanner_.Peek();
@@ -162,12 +165,15 @@ void FormulaCompiler::FailCannotContinue(const Frame& frame) const {
 void FormulaCompiler::OpenFrame(Context context, bool negate, std::size_t position,
                                 const FunctionEntry* function) {
   if (frames_.size() > kMaxNesting) {
-    FailCompile(ErrorCode::NestedTooDeep, At(scanner_.Position()));
+    ErrorDetail detail = At(scanner_.Position());
+    detail.expected = static_cast<int>(kMaxNesting);
+    FailCompile(ErrorCode::NestedTooDeep, detail);
   }
   frames_.push_back({context, negate, position, function, 0, operators_.size()});
 }
 
-// The group's value, or the call of the function on its arguments, becomes one operand.
+// "(" sum ")" and function "(" sum { ";" sum } ")": the group's value, or the call of
+// the function on its arguments, becomes one operand.
 void FormulaCompiler::CloseFrame() {
   Reduce(0);
   Frame frame = frames_.back();
@@ -188,8 +194,10 @@ void FormulaCompiler::CloseFrame() {
   if (frame.negate) Emit(Step(OpCode::Negate), 1);
 }
 
-// Operators of the current frame that bind at least as tightly as the new one are
-// applied first: that gives left grouping within a level.
+// sum := product { ( "+" | "-" ) product }, product := quotient { "*" quotient },
+// quotient := operand { "/" operand }: operators of the current frame that bind at
+// least as tightly as the new one are applied first, which groups each level to the
+// left.
 void FormulaCompiler::PushOperator(OpCode op) {
   int precedence = Precedence(op);
   Reduce(precedence);

@@ -7,7 +7,8 @@ namespace vantorel {
 namespace {
 
 // Placeholders: {pos} position, {token} text found, {char} the character found, quoted
-// or by its code, {fn} function name, {expected} and {found} argument counts.
+// or by its code, {fn} function name, {expected} and {found} argument counts, {limit}
+// the expected count as a plain number.
 constexpr std::array<std::pair<ErrorCode, std::string_view>, kErrorCodeCount> kMessages{{
     {ErrorCode::EmptyFormula, "The formula is empty"},
     {ErrorCode::OperandExpected, "Number, name or '(' expected at position {pos}, not {char}"},
@@ -18,7 +19,7 @@ constexpr std::array<std::pair<ErrorCode, std::string_view>, kErrorCodeCount> kM
     {ErrorCode::CloseParenExpected, "')' expected at position {pos}"},
     {ErrorCode::SemicolonExpected, "';' expected at position {pos}"},
     {ErrorCode::WrongArgumentCount, "Function '{fn}' takes {expected}, not {found} (position {pos})"},
-    {ErrorCode::NestedTooDeep, "Parentheses nested too deeply at position {pos}"},
+    {ErrorCode::NestedTooDeep, "More than {limit} nested parentheses at position {pos}"},
     {ErrorCode::NumberOutOfRange, "Number '{token}' out of range at position {pos}"},
     {ErrorCode::BadDecimalSeparator, "The decimal separator must be '.' or ','"},
     {ErrorCode::DivisionByZero, "Division by zero"},
@@ -71,6 +72,7 @@ std::string Field(std::string_view name, const ErrorDetail& detail) {
   if (name == "fn") return std::string(detail.function);
   if (name == "expected") return Arguments(detail.expected);
   if (name == "found") return std::to_string(detail.found);
+  if (name == "limit") return std::to_string(detail.expected);
   return {};
 }
 

@@ -27,10 +27,10 @@ TEST(Limits, NestingUpToTheLimitWorksAndBeyondItIsAnError) {
   EXPECT_EQ(Evaluate(Nested(10000, "x+(", "x")), 15 * 10001);
   EXPECT_EQ(Evaluate(Nested(10000, "Abs(", "-x")), 15);
   EXPECT_EQ(Evaluate(Nested(10000, "pythag(0;", "x")), 15);
-  EXPECT_EQ(ErrorOf(Nested(kLimit + 1, "(", "x")),
-            "Parentheses nested too deeply at position " + std::to_string(kLimit + 1));
-  EXPECT_EQ(ErrorOf(std::string(1000000, '(')),
-            "Parentheses nested too deeply at position " + std::to_string(kLimit + 1));
+  std::string tooDeep = "More than 100000 nested parentheses at position ";
+  EXPECT_EQ(ErrorOf(Nested(kLimit + 1, "(", "x")), tooDeep + std::to_string(kLimit + 1));
+  EXPECT_EQ(ErrorOf(std::string(1000000, '(')), tooDeep + std::to_string(kLimit + 1));
+  EXPECT_EQ(ErrorOf("1+" + Nested(kLimit + 1, "sin(", "x")), tooDeep + "400006");
 }
 
 // A formula of a megabyte is read and calculated in linear time.
