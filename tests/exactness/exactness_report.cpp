@@ -42,7 +42,7 @@ void PrintFunctions(const std::string& folder, MessagesByKind& messages) {
               "failures | Double: correctly rounded | max error (ulp) | wrong failures |\n"
               "|---|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const std::string& name : TableNames(folder)) {
-    if (name == "default_formula") continue;
+    if (name == "default_formula" || name == "constants") continue;
     ReferenceTable table = ReadTable(folder + "/" + name + ".tsv");
     Score engine = ScoreTable(table, Recording(EngineEvaluator(), messages));
     Score plain = ScoreTable(table, DoubleEvaluator());
@@ -58,6 +58,14 @@ void PrintMessages(const MessagesByKind& messages) {
       std::printf("| %s | %s | %d |\n", kind.c_str(), text.c_str(), count);
     }
   }
+}
+
+void PrintConstants(const std::string& folder) {
+  ReferenceTable table = ReadTable(folder + "/constants.tsv");
+  Score score = ScoreTable(table, EngineEvaluator());
+  std::printf("\nConstants: %zu of %zu the nearest double of their decimal, at most %lld ulp "
+              "away\n", score.correctlyRounded, score.values, (long long)score.maxSteps);
+  for (const Miss& miss : score.misses) std::printf("  %s\n", Describe(table, miss).c_str());
 }
 
 void PrintDefaultFormula(const std::string& folder) {
@@ -80,5 +88,6 @@ int main(int argc, char** argv) {
   MessagesByKind messages;
   PrintFunctions(folder, messages);
   PrintMessages(messages);
+  PrintConstants(folder);
   PrintDefaultFormula(folder);
 }

@@ -19,6 +19,7 @@ constexpr double kCorrectShare = 0.999;
 constexpr std::size_t kRowsPerFunction = 2000;
 constexpr std::size_t kMissesShown = 15;
 const std::string kDefaultFormula = "default_formula";
+const std::string kConstants = "constants";
 
 std::string TablePath(const std::string& name) { return DataFolder() + "/" + name + ".tsv"; }
 
@@ -32,6 +33,7 @@ std::string Lower(std::string_view text) {
 std::vector<std::string> FunctionTables() {
   std::vector<std::string> names = TableNames(DataFolder());
   std::erase(names, kDefaultFormula);
+  std::erase(names, kConstants);
   return names;
 }
 
@@ -79,6 +81,22 @@ TEST(DefaultFormulaExactness, CorrectlyRoundedWithPointAndComma) {
     SCOPED_TRACE(std::string("separator ") + separator);
     ExpectExact(table, ScoreTable(table, EngineEvaluator(separator)), 1.0);
   }
+}
+
+// Every constant is the double nearest its listed decimal, give or take the one rounding
+// from the working type; inv2Pi keeps its 15 digits and EVolt is in joules.
+TEST(ConstantExactness, EveryConstantWithinOneUlpOfItsDecimal) {
+  ReferenceTable table = ReadTable(TablePath(kConstants));
+  std::set<std::string> names(table.formulas.begin(), table.formulas.end());
+  for (const ConstantEntry& constant : Catalogue::Instance().Constants()) {
+    EXPECT_TRUE(names.contains(std::string(constant.name))) << constant.name;
+    if (!constant.alias.empty()) {
+      EXPECT_TRUE(names.contains(std::string(constant.alias))) << constant.alias;
+    }
+  }
+  Score score = ScoreTable(table, EngineEvaluator());
+  EXPECT_LE(score.maxSteps, 1) << Worst(table, score);
+  EXPECT_EQ(score.failuresInsteadOfValue, 0u) << Worst(table, score);
 }
 
 // The tables cover the catalogue: one per function, with rows in every angle mode for

@@ -13,6 +13,7 @@ import sys
 import mpmath
 from mpmath import mpf
 
+import constants
 import grids
 import reference as ref
 import samples
@@ -210,6 +211,14 @@ def default_formula_table():
     return table.rows, table.skipped
 
 
+def constants_table():
+    """Each constant alone as a formula: the nearest double of its decimal."""
+    table = Rows()
+    for name, decimal in constants.CONSTANTS:
+        table.add(("R", 0.0), name, lambda: mpf(decimal), ())
+    return table.rows, table.skipped
+
+
 def main():
     directory = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "data", "exactness")
@@ -219,6 +228,7 @@ def main():
               for name, f, a, fam in ONE_ARGUMENT}
     tables.update(two_argument_tables())
     tables["Default_Formula"] = default_formula_table
+    tables["Constants"] = constants_table
     for name, make in tables.items():
         if wanted and name.lower() not in wanted:
             continue
