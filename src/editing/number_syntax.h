@@ -17,10 +17,13 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 
 // The result editor's text: rounded to 15 significant digits, then to `precision`
 // (0 to 15) digits after the separator, ties away from zero; fixed notation when the
-// rounded value is non-zero and below 1E15 in magnitude, else exponent notation.
+// rounded value is non-zero and below 1E15 in magnitude, else exponent notation
+// ("4.0E-2", "1.5E+20"). Zero is "0" and `precision` zeros, never "-0". NaN and the
+// infinities, which no calculation returns, give "NaN", "Infinity" and "-Infinity".
 std::string FormatResult(double value, int precision, char decimalSeparator);
 
-// The shortest text in the formula language's number syntax that reads back to `value`.
+// The shortest text in the formula language's number syntax that ReadNumber reads back
+// to `value` ("0.1", "-2.5", "1E+20", "1E-7"); zero is "0".
 std::string ShortestText(double value, char decimalSeparator);
 
 }  // namespace vantorel

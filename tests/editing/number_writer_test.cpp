@@ -86,7 +86,7 @@ std::vector<double> SampleDoubles() {
   std::mt19937_64 bits(20240611);
   std::uniform_real_distribution<double> mantissa(-10, 10);
   std::uniform_int_distribution<int> exponent(-20, 20);
-  while (values.size() < 200000) {
+  while (values.size() < 30000) {
     const std::uint64_t pattern = bits();
     double value;
     std::memcpy(&value, &pattern, sizeof value);

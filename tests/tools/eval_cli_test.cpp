@@ -127,13 +127,7 @@ TEST(EvalBatch, SucceedsWhenEveryLineDoes) {
   EXPECT_EQ(run.out, "3\n0,5\n");
 }
 
-struct TableCase {
-  std::vector<std::string> args;
-  int status;
-  std::string out;
-};
-
-class EvalTable : public ::testing::TestWithParam<TableCase> {};
+class EvalTable : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(EvalTable, PrintsXAndValuePerLine) {
   const EvalRun run = RunEval(GetParam().args);
@@ -142,15 +136,15 @@ TEST_P(EvalTable, PrintsXAndValuePerLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, EvalTable, ::testing::Values(
-    TableCase{{"--from", "0", "--to", "1", "--step", "0.25", "x*4"}, 0,
+    CliCase{{"--from", "0", "--to", "1", "--step", "0.25", "x*4"}, 0,
               "0\t0\n0.25\t1\n0.5\t2\n0.75\t3\n1\t4\n"},
     // Ten steps of 0.1 reach 1 exactly, and 0.3 is 3 * 0.1, not 0.1 + 0.1 + 0.1.
-    TableCase{{"--from", "0", "--to", "1", "--step", "0.1", "x"}, 0,
+    CliCase{{"--from", "0", "--to", "1", "--step", "0.1", "x"}, 0,
               "0\t0\n0.1\t0.1\n0.2\t0.2\n0.3\t0.3\n0.4\t0.4\n0.5\t0.5\n0.6\t0.6\n0.7\t0.7\n"
               "0.8\t0.8\n0.9\t0.9\n1\t1\n"},
-    TableCase{{"--separator", ",", "--from", "1", "--to", "0", "--step", "-0,5", "x"}, 0,
+    CliCase{{"--separator", ",", "--from", "1", "--to", "0", "--step", "-0,5", "x"}, 0,
               "1\t1\n0,5\t0,5\n0\t0\n"},
-    TableCase{{"--from", "2", "--to", "2", "--step", "-1", "x"}, 0, "2\t2\n"}));
+    CliCase{{"--from", "2", "--to", "2", "--step", "-1", "x"}, 0, "2\t2\n"}));
 
 TEST(EvalTableFailures, StayInPlace) {
   const EvalRun run = RunEval({"--from", "-1", "--to", "1", "--step", "1", "1/x"});
