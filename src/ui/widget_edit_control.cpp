@@ -9,36 +9,18 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "editing/editor_text.h"
 #include "ui/error_box.h"
 #include "ui/key_chars.h"
 
 namespace vantorel::ui {
 namespace {
 
+using editing::IsLineBreak;
+using editing::IsTypedText;
+using editing::WithCrLf;
+
 constexpr char kBackspace = 8;
-
-bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
-
-// Every line break ("\r\n", a lone "\r" or a lone "\n") written as "\r\n".
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!IsLineBreak(text[i])) {
-      out += text[i];
-      continue;
-    }
-    out += "\r\n";
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-  }
-  return out;
-}
-
-// A typed character that ends up as text (not a command such as Escape).
-bool IsText(char key) {
-  const auto code = static_cast<unsigned char>(key);
-  return (code >= 32 && code != 127) || key == '\t';
-}
 
 class Quiet {
  public:
@@ -195,7 +177,7 @@ void WidgetEditControl::ActOnChar(char key) {
     Backspace();
   } else if (IsLineBreak(key)) {
     if (MultiLine()) Edit(SelStart(), SelLength(), "\r\n", true);
-  } else if (IsText(key)) {
+  } else if (IsTypedText(key)) {
     Type(key);
   }
 }
@@ -294,7 +276,7 @@ bool WidgetEditControl::HandleKey(QKeyEvent& event) {
     case EditCommand::None:
       break;
   }
-  if (typed && typed->single && (IsText(typed->code) || typed->code == kBackspace ||
+  if (typed && typed->single && (IsTypedText(typed->code) || typed->code == kBackspace ||
                                  IsLineBreak(typed->code))) {
     ActOnChar(typed->code);
     return true;
