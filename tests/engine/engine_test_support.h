@@ -16,6 +16,12 @@ inline double Evaluate(std::string_view formula, AngleMode mode = AngleMode::Rad
   return ExpressionEngine().Evaluate(formula, x, separator, mode);
 }
 
+// A formula and the message it fails with.
+struct FailureCase {
+  const char* formula;
+  const char* message;
+};
+
 // The message of the failure, or "no error: VALUE" when the formula has a value.
 inline std::string ErrorOf(std::string_view formula, AngleMode mode = AngleMode::Radians,
                            long double x = 15, char separator = '.') {

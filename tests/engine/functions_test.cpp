@@ -6,6 +6,7 @@ namespace vantorel {
 namespace {
 
 using testing::ErrorOf;
+using testing::FailureCase;
 using testing::Evaluate;
 using testing::UlpDistance;
 
@@ -150,11 +151,6 @@ TEST(Functions, ArcTan2TakesTheQuadrantFromBothSigns) {
   EXPECT_GT(angle, 1.5707963267948966);
   EXPECT_LT(angle, 3.141592653589793);
 }
-
-struct FailureCase {
-  const char* formula;
-  const char* message;
-};
 
 TEST(Functions, FailuresNameWhatIsWrong) {
   const FailureCase cases[] = {

@@ -10,14 +10,10 @@ namespace vantorel {
 namespace {
 
 using testing::ErrorOf;
-
-struct MessageCase {
-  const char* formula;
-  const char* message;
-};
+using testing::FailureCase;
 
 TEST(Messages, CompileErrorsSayWhatAndWhere) {
-  const MessageCase cases[] = {
+  const FailureCase cases[] = {
       {"", "The formula is empty"},
       {"   \t ", "The formula is empty"},
       {"2 + foo", "Unknown name 'foo' at position 5"},
@@ -45,7 +41,7 @@ TEST(Messages, CompileErrorsSayWhatAndWhere) {
       {"1E5000", "Number '1E5000' out of range at position 1"},
       {"2 + -1E5000", "Number '1E5000' out of range at position 6"},
   };
-  for (const MessageCase& c : cases) EXPECT_EQ(ErrorOf(c.formula), c.message) << c.formula;
+  for (const FailureCase& c : cases) EXPECT_EQ(ErrorOf(c.formula), c.message) << c.formula;
 }
 
 TEST(Messages, ACompileErrorCarriesItsCodePositionAndToken) {
@@ -68,13 +64,13 @@ TEST(Messages, LongTokensAreShortenedInMessages) {
 // Reading errors come first, whatever a calculation before them would give; the
 // calculation then fails at its first failing step.
 TEST(Messages, ReadingComesBeforeCalculating) {
-  const MessageCase cases[] = {
+  const FailureCase cases[] = {
       {"1/0 + foo", "Unknown name 'foo' at position 7"},
       {"sqrt(-1) + (2", "')' expected at position 14"},
       {"sqrt(x) + 1/0", "Square root of a negative number"},
       {"1/0 + sqrt(x)", "Division by zero"},
   };
-  for (const MessageCase& c : cases) {
+  for (const FailureCase& c : cases) {
     EXPECT_EQ(ErrorOf(c.formula, AngleMode::Radians, -1), c.message) << c.formula;
   }
 }
