@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "double_definitions.h"
 #include "engine_evaluator.h"
@@ -37,6 +38,18 @@ Evaluator Recording(Evaluator evaluate, MessagesByKind& messages) {
   };
 }
 
+// Every engine result that is not the correctly rounded one, with how far the exact
+// value lies from the rounding boundary (a residual near 0.5 is a near-tie).
+std::vector<std::string> engineMisses;
+
+void KeepMisses(const ReferenceTable& table, const Score& score) {
+  for (const Miss& miss : score.misses) {
+    char residual[32];
+    std::snprintf(residual, sizeof residual, " [residual %.2f]", miss.row.residual);
+    engineMisses.push_back(Describe(table, miss) + residual);
+  }
+}
+
 void PrintFunctions(const std::string& folder, MessagesByKind& messages) {
   std::printf("| Function | Points | Engine: correctly rounded | max error (ulp) | wrong "
               "failures | Double: correctly rounded | max error (ulp) | wrong failures |\n"
@@ -46,6 +59,7 @@ void PrintFunctions(const std::string& folder, MessagesByKind& messages) {
     ReferenceTable table = ReadTable(folder + "/" + name + ".tsv");
     Score engine = ScoreTable(table, Recording(EngineEvaluator(), messages));
     Score plain = ScoreTable(table, DoubleEvaluator());
+    KeepMisses(table, engine);
     std::printf("| %s | %zu | %s | %s |\n", name.c_str(), table.rows.size(),
                 Figures(engine).c_str(), Figures(plain).c_str());
   }
@@ -89,5 +103,7 @@ int main(int argc, char** argv) {
   PrintFunctions(folder, messages);
   PrintMessages(messages);
   PrintConstants(folder);
+  std::printf("\nEngine results not correctly rounded:\n");
+  for (const std::string& miss : engineMisses) std::printf("  %s\n", miss.c_str());
   PrintDefaultFormula(folder);
 }
