@@ -12,6 +12,7 @@ namespace vantorel::platform {
 namespace {
 
 using testing::SampleHelpFile;
+using testing::WriteFile;
 
 class ChmFileTest : public ::testing::Test {
  protected:
@@ -75,13 +76,6 @@ TEST_F(ChmFileTest, ListsTheContentFilesButNotTheSystemFiles) {
   for (const char* expected : {"/Pages/Start.htm", "/Pages/Pictures/Dot.png", "/Toc.hhc", "/Keys.hhk"})
     EXPECT_TRUE(files.contains(expected)) << expected;
   for (const QString& file : files) EXPECT_FALSE(file.startsWith("/#") || file.startsWith("::")) << file.toStdString();
-}
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  QFile file(dir.filePath(name));
-  file.open(QIODevice::WriteOnly);
-  file.write(bytes);
-  return file.fileName();
 }
 
 TEST(ChmFileOpen, RefusesWhatIsNoCompiledHelpFile) {

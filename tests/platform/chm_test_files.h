@@ -32,6 +32,12 @@ inline QString BuiltHelpFile() {
 #endif
 }
 
+inline QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  QFile file(dir.filePath(name));
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return file.fileName();
+}
+
 struct BuildOutcome {
   int exitCode = -1;
   QString log;

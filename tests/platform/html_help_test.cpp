@@ -18,6 +18,7 @@
 namespace vantorel::platform {
 namespace {
 
+using testing::WriteFile;
 qintptr Text(const char* text) { return reinterpret_cast<qintptr>(text); }
 
 class HtmlHelpTest : public ::testing::Test {
@@ -53,6 +54,20 @@ TEST_F(HtmlHelpTest, EveryRequestReusesTheOneWindow) {
   HtmlHelp(file_, HH_DISPLAY_TOPIC, 0);
   EXPECT_EQ(HtmlHelpWindow(), first);
   EXPECT_EQ(QApplication::topLevelWidgets().count(first), 1);
+}
+
+TEST_F(HtmlHelpTest, AnotherFileTakesTheOneWindowOverAndAMissingOneLeavesItAlone) {
+  ASSERT_FALSE(testing::SampleHelpFile().isEmpty());
+  ASSERT_TRUE(HtmlHelp(file_, HH_DISPLAY_TOPIC, 0));
+  HelpViewer* viewer = HtmlHelpWindow();
+  EXPECT_TRUE(HtmlHelp(testing::SampleHelpFile(), HH_HELP_CONTEXT, 20));
+  EXPECT_EQ(HtmlHelpWindow(), viewer);
+  EXPECT_EQ(viewer->windowTitle(), "Sample Title");
+  EXPECT_EQ(Topic(), "/Pages/Second.htm");
+  EXPECT_FALSE(HtmlHelp(file_ + ".missing", HH_DISPLAY_TOPIC, 0));
+  EXPECT_EQ(viewer->windowTitle(), "Sample Title");
+  EXPECT_TRUE(HtmlHelp(file_, HH_HELP_CONTEXT, 1000));
+  EXPECT_EQ(viewer->windowTitle(), "VantorelCalc Help");
 }
 
 TEST_F(HtmlHelpTest, DisplayTopicTakesATopicFromTheFileNameOrTheData) {
@@ -122,13 +137,6 @@ TEST_F(HtmlHelpTest, CloseAllHidesTheWindowWithoutNamingAFile) {
   EXPECT_FALSE(HtmlHelp(QString(), HH_CLOSE_ALL, 0)) << "closing twice is harmless";
   EXPECT_TRUE(HtmlHelp(file_, HH_DISPLAY_TOPIC, 0));
   EXPECT_TRUE(Shown());
-}
-
-QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-  QFile file(dir.filePath(name));
-  file.open(QIODevice::WriteOnly);
-  file.write(bytes);
-  return file.fileName();
 }
 
 // A missing or broken help file, or a request the viewer does not know, does nothing:
