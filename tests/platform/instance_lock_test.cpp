@@ -74,6 +74,22 @@ TEST_F(InstanceLockTest, ProgramsStartedByTheHolderDoNotKeepIt) {
   Kill(child);
 }
 
+TEST_F(InstanceLockTest, OfCopiesStartedTogetherExactlyOneCreatesIt) {
+  for (int round = 0; round < 5; ++round) {
+    const std::string path = LockPath() + std::to_string(round);
+    QProcess copies[3];
+    for (QProcess& copy : copies)
+      copy.start(VANTOREL_PLATFORM_TEST_HELPER, {"hold-lock", QString::fromStdString(path)});
+    int created = 0;
+    for (QProcess& copy : copies) {
+      while (!copy.canReadLine()) ASSERT_TRUE(copy.waitForReadyRead(10000));
+      created += copy.readLine().trimmed() == "Created";
+    }
+    EXPECT_EQ(created, 1) << "round " << round;
+    for (QProcess& copy : copies) Kill(copy);
+  }
+}
+
 TEST(InstanceLockPath, LiesInTheRuntimeFolder) {
   const std::string path = InstanceLock::DefaultPath();
   ASSERT_FALSE(path.empty());
