@@ -215,6 +215,7 @@ void TF_Main_LSF::BuildBottomBand(QWidget* lowerArea) {
   Panel2->setPalette(silver);
   Panel3 = Panel("Panel3", Panel2, {0, 0, kClientWidth, 83});
   Panel3->setAutoFillBackground(true);
+  Panel3->setFont(font());  // the name plate's large letters are for its caption only
   ConstantScrollBox1 = new QScrollArea(Panel3);
   ConstantScrollBox1->setObjectName(QStringLiteral("ConstantScrollBox1"));
   ConstantScrollBox1->setGeometry(0, 0, kClientWidth, 83);

@@ -1,0 +1,220 @@
+// The Compute command through the window: its steps, its messages, the result text and
+// the result lists; the Preference items and the Mode group.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "ui/up_down.h"
+#include "window_fixture.h"
+
+namespace vantorel::ui::testing {
+namespace {
+
+class ComputeTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    Open();
+  }
+  // Sets both inputs as the user left them, the result shown before, and clicks
+  // "Compute".
+  void Compute(const std::string& formula, const std::string& x,
+               const std::string& resultBefore = "") {
+    Window().ExpressionEditor().SetText(formula);
+    Window().XValueEditor().SetText(x);
+    Window().ResultEditor().SetText(resultBefore);
+    errors_.clear();
+    Click("Computebtn");
+  }
+  std::string Result() { return Window().ResultEditor().Text(); }
+  void ClickMode(int index) {
+    QTest::mouseClick(Control<QRadioButton>(QStringLiteral("ModeGroupItem%1")
+                                                .arg(index).toLatin1().constData()),
+                      Qt::LeftButton);
+  }
+};
+
+TEST_F(ComputeTest, XValueIsReadWithTheSeparatorInForceOrRefusedWithItsText) {
+  const struct {
+    char separator;
+    const char* x;
+    const char* result;  // nullptr: the message is shown instead
+    const char* message;
+  } cases[] = {
+      {'.', " 15 ", "15.0", nullptr},
+      {'.', "2e3", "2000.0", nullptr},
+      {'.', "2E3", "2000.0", nullptr},
+      {'.', "-0.5", "-0.5", nullptr},
+      {'.', ".", "0.0", nullptr},
+      {',', "1,5", "1,5", nullptr},
+      {'.', "", nullptr, "Nothing assigned to the X variable."},
+      {'.', "1.2.3", nullptr, "'1.2.3' is not a valid floating point value."},
+      {'.', "1,5", nullptr, "'1,5' is not a valid floating point value."},
+      {'.', "-", nullptr, "'-' is not a valid floating point value."},
+      {'.', "   ", nullptr, "'   ' is not a valid floating point value."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("x = \"") + c.x + "\"");
+    separator_ = c.separator;
+    Compute("x", c.x, "before");
+    if (c.result) {
+      EXPECT_TRUE(errors_.isEmpty()) << errors_.join(" / ").toStdString();
+      EXPECT_EQ(Result(), c.result);
+    } else {
+      EXPECT_EQ(errors_, QStringList{QString::fromLatin1(c.message)});
+      EXPECT_EQ(Result(), "before");
+    }
+  }
+  EXPECT_EQ(captions_.value(0), QStringLiteral("VantorelCalc (Korvanti)"));
+}
+
+TEST_F(ComputeTest, AFailedComputeHasAlreadyMadeTheFormulaOneLineAndEmptiedMemo1) {
+  Compute("2*x", "15");
+  const QStringList allResults = Window().Memo2Lines();
+  ASSERT_FALSE(Window().Memo1Lines().isEmpty());
+  Compute("2*x\r\n+1", "", "30.0");
+  EXPECT_EQ(errors_, QStringList{QStringLiteral("Nothing assigned to the X variable.")});
+  EXPECT_EQ(Window().ExpressionEditor().Text(), "2*x +1");
+  EXPECT_TRUE(Window().Memo1Lines().isEmpty());
+  EXPECT_EQ(Window().Memo2Lines(), allResults);
+  EXPECT_EQ(Result(), "30.0");
+  EXPECT_EQ(Window().XValueEditor().Text(), "");
+}
+
+TEST_F(ComputeTest, EngineMessagesReachTheErrorBox) {
+  for (const std::string formula : {"2*", "sqrt(x", "nosuchname(x)", "1/(x-15)"}) {
+    std::string expected;
+    try {
+      ExpressionEngine().Evaluate(formula, 15, '.', AngleMode::Radians);
+    } catch (const TMathExpr& error) {
+      expected = error.what();
+    }
+    ASSERT_FALSE(expected.empty()) << formula << " gave a value";
+    Compute(formula, "15");
+    EXPECT_EQ(errors_, QStringList{WithFinalPeriod(QString::fromStdString(expected))});
+    EXPECT_TRUE(Window().Memo1Lines().isEmpty());
+  }
+}
+
+TEST_F(ComputeTest, ResultShowsPrecisionDigitsWithTheSeparatorInForce) {
+  auto* up = &Control<UpDown>("UpDown1")->UpArrow();
+  QTest::mouseClick(up, Qt::LeftButton);
+  QTest::mouseClick(up, Qt::LeftButton);
+  ASSERT_EQ(Window().Precision(), 3);
+  const struct {
+    char separator;
+    const char* formula;
+    const char* result;
+  } cases[] = {
+      {'.', "2/3", "0.667"},
+      {'.', "1.5E20", "1.500E+20"},
+      {'.', "0.0004", "4.000E-4"},
+      {',', "2,5*x", "37,500"},
+  };
+  for (const auto& c : cases) {
+    separator_ = c.separator;
+    Compute(c.formula, "15");
+    EXPECT_EQ(Result(), c.result) << c.formula;
+  }
+}
+
+TEST_F(ComputeTest, Memo1HoldsTheLastComputationAndMemo2Collects) {
+  Compute("2*x\r\n+1", "15");
+  const QStringList first = Window().Memo1Lines();
+  ASSERT_EQ(first.size(), 5);
+  EXPECT_TRUE(first[0].startsWith(QStringLiteral("Computation 1 at "))) << first[0].toStdString();
+  EXPECT_EQ(first.mid(1), (QStringList{QStringLiteral("Formula: 2*x +1"),
+                                       QStringLiteral("x = 15 (Radians)"),
+                                       QStringLiteral("Result: 31.0"),
+                                       QStringLiteral("Full value: 31")}));
+  EXPECT_EQ(Window().Memo2Lines(), first);
+  ClickMode(1);
+  Compute("x/3", "1");
+  const QStringList second = Window().Memo1Lines();
+  EXPECT_TRUE(second[0].startsWith(QStringLiteral("Computation 2 at ")));
+  EXPECT_EQ(second[2], QStringLiteral("x = 1 (Degrees)"));
+  EXPECT_EQ(second[4], QStringLiteral("Full value: 0.3333333333333333"));
+  EXPECT_EQ(Window().Memo2Lines(), first + QStringList{QString()} + second);
+}
+
+TEST_F(ComputeTest, NormalisingTurnsEveryLineBreakAndBarIntoOneBlank) {
+  const struct {
+    const char* text;
+    const char* oneLine;
+  } cases[] = {
+      {"2*x\r\n+1", "2*x +1"},
+      {"a\r\n\r\nb", "a  b"},
+      {"sin(x)|cos(x)", "sin(x) cos(x)"},
+      {"\r\n|x|\r\n", "  x  "},
+  };
+  for (const auto& c : cases) {
+    Compute(c.text, "15");
+    EXPECT_EQ(Window().ExpressionEditor().Text(), c.oneLine) << c.text;
+  }
+}
+
+TEST_F(ComputeTest, AOneLineFormulaKeepsCaretSelectionAndUndo) {
+  editing::EditControl& editor = Window().ExpressionEditor();
+  editor.SetText("2*x");
+  editor.SetFocus();
+  editor.SetSelStart(3);
+  QTest::keyClick(Control<QPlainTextEdit>("Editory1"), Qt::Key_Space);
+  editor.SetSelection(1, 2);
+  Click("Computebtn");
+  EXPECT_EQ(Result(), "30.0");
+  EXPECT_EQ(editor.Text(), "2*x ");
+  EXPECT_EQ(editor.SelStart(), 1);
+  EXPECT_EQ(editor.SelLength(), 2);
+  editor.Undo();
+  EXPECT_EQ(editor.Text(), "2*x");
+}
+
+TEST_F(ComputeTest, PreferenceItemsKeepExactlyOneMark) {
+  auto* intermediate = Control<QAction>("Intermediateresult1");
+  auto* all = Control<QAction>("Allsessionresults1");
+  ASSERT_TRUE(intermediate->isChecked());
+  ASSERT_FALSE(all->isChecked());
+  const struct {
+    QAction* chosen;
+    bool intermediateAfter;
+  } choices[] = {{all, false}, {all, true}, {intermediate, false}, {intermediate, true}};
+  for (const auto& choice : choices) {
+    choice.chosen->trigger();
+    EXPECT_EQ(intermediate->isChecked(), choice.intermediateAfter);
+    EXPECT_NE(all->isChecked(), intermediate->isChecked());
+  }
+}
+
+TEST_F(ComputeTest, ChoosingAModeClearsTheResultAndGivesTheFocusBack) {
+  Compute("sin(x)", "90");
+  Window().XValueEditor().SetFocus();
+  ClickMode(1);
+  EXPECT_EQ(Result(), "");
+  EXPECT_FALSE(Window().Memo1Lines().isEmpty());
+  EXPECT_TRUE(Window().XValueEditor().HasFocus());
+  Click("Computebtn");
+  EXPECT_EQ(Result(), "1.0");
+  EXPECT_EQ(Window().Mode(), AngleMode::Degrees);
+}
+
+TEST_F(ComputeTest, PrecisionStepsByOneBetweenZeroAndFifteen) {
+  UpDown* arrows = Control<UpDown>("UpDown1");
+  auto* edit = Control<QLineEdit>("UpDownEdit");
+  EXPECT_TRUE(edit->isReadOnly());
+  EXPECT_EQ(edit->text(), "1");
+  for (int i = 0; i < 20; ++i) QTest::mouseClick(&arrows->UpArrow(), Qt::LeftButton);
+  EXPECT_EQ(edit->text(), "15");
+  for (int i = 0; i < 20; ++i) QTest::keyClick(edit, Qt::Key_Down);
+  EXPECT_EQ(edit->text(), "0");
+  EXPECT_EQ(Window().Precision(), 0);
+  Compute("x", "15");
+  QTest::keyClick(edit, Qt::Key_Up);
+  EXPECT_EQ(Result(), "15") << "a change of Precision leaves the result alone";
+}
+
+}  // namespace
+}  // namespace vantorel::ui::testing
