@@ -46,10 +46,12 @@ QFont SansSerif(int pixels, const QString& preferred = QStringLiteral("MS Sans S
 // would not fit its control, the face is narrowed (never below half its width).
 void FitCaption(QWidget* control, const QString& caption, int available) {
   QFont face = control->font();
-  const int needed = QFontMetrics(face).horizontalAdvance(caption);
-  if (needed <= available) return;
-  face.setStretch(std::max(50, available * 100 / needed));
-  control->setFont(face);
+  int stretch = 100;
+  while (stretch > 50 && QFontMetrics(face).horizontalAdvance(caption) > available) {
+    stretch -= 2;
+    face.setStretch(stretch);
+  }
+  if (stretch < 100) control->setFont(face);
 }
 
 QString Text(std::string_view text) {
@@ -215,7 +217,11 @@ void TF_Main_LSF::BuildBottomBand(QWidget* lowerArea) {
   Panel2->setPalette(silver);
   Panel3 = Panel("Panel3", Panel2, {0, 0, kClientWidth, 83});
   Panel3->setAutoFillBackground(true);
-  Panel3->setFont(font());  // the name plate's large letters are for its caption only
+  // The name plate's large silver letters are for its caption only.
+  Panel3->setFont(font());
+  QPalette plain = Panel3->palette();
+  plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+  Panel3->setPalette(plain);
   ConstantScrollBox1 = new QScrollArea(Panel3);
   ConstantScrollBox1->setObjectName(QStringLiteral("ConstantScrollBox1"));
   ConstantScrollBox1->setGeometry(0, 0, kClientWidth, 83);

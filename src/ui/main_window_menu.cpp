@@ -68,8 +68,8 @@ void TF_Main_LSF::BuildMenu() {
           [this] { Intermediateresult1Click(); });
   connect(Allsessionresults1, &QAction::triggered, this,
           [this] { Allsessionresults1Click(); });
-  // F1 while a menu is open asks for help on context 0.
-  for (QMenu* menu : {File1, Option1, Preference1}) menu->installEventFilter(this);
+  // F1 while one of these menus is open asks for help on context 0; the window's
+  // application-wide filter (installed at creation) sees the key.
 }
 
 // Qt has already turned the check mark over when a check item is chosen; the window's
@@ -111,7 +111,8 @@ bool TF_Main_LSF::eventFilter(QObject* watched, QEvent* event) {
     AppMessageFilter();
     return true;
   }
-  if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) &&
+  const bool ownMenu = watched == File1 || watched == Option1 || watched == Preference1;
+  if (ownMenu && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     RunHandler([this] { Help(HELP_CONTEXT, 0); });
     return true;

@@ -115,6 +115,10 @@ TEST_F(LayoutTest, FontsHaveTheirPixelHeights) {
   EXPECT_EQ(plate->text(), QStringLiteral("Vantorel Calculator"));
   EXPECT_EQ(plate->font().pixelSize(), 75);
   EXPECT_EQ(plate->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xC0));
+  auto* label = Control<QLabel>("MathConstantlb");
+  EXPECT_EQ(label->font().pixelSize(), 11);
+  EXPECT_EQ(label->palette().color(QPalette::WindowText),
+            Window().palette().color(QPalette::WindowText));
 }
 
 TEST_F(LayoutTest, NothingShowsAPopUpHint) {
