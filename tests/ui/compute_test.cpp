@@ -158,10 +158,7 @@ TEST_F(ComputeTest, NormalisingTurnsEveryLineBreakAndBarIntoOneBlank) {
 }
 
 TEST_F(ComputeTest, AOneLineFormulaKeepsCaretSelectionAndUndo) {
-  editing::EditControl& editor = Window().ExpressionEditor();
-  editor.SetText("2*x");
-  editor.SetFocus();
-  editor.SetSelStart(3);
+  editing::EditControl& editor = Focus(Window().ExpressionEditor(), "2*x", 3);
   QTest::keyClick(Control<QPlainTextEdit>("Editory1"), Qt::Key_Space);
   editor.SetSelection(1, 2);
   Click("Computebtn");

@@ -12,7 +12,7 @@
 namespace vantorel::ui::testing {
 namespace {
 
-enum class Focus { Expression, XValue, Result };
+enum class Target { Expression, XValue, Result };
 
 class KeypadTest : public WindowTest {
  protected:
@@ -20,13 +20,13 @@ class KeypadTest : public WindowTest {
     WindowTest::SetUp();
     Open();
   }
-  editing::EditControl& EditorFor(Focus focus) {
+  editing::EditControl& EditorFor(Target focus) {
     switch (focus) {
-      case Focus::XValue:
+      case Target::XValue:
         return Window().XValueEditor();
-      case Focus::Result:
+      case Target::Result:
         return Window().ResultEditor();
-      case Focus::Expression:
+      case Target::Expression:
         break;
     }
     return Window().ExpressionEditor();
@@ -35,7 +35,7 @@ class KeypadTest : public WindowTest {
 
 TEST_F(KeypadTest, ClicksInsertAtTheCaretOfTheFocusedEditorAndLeaveItFocused) {
   const struct {
-    Focus focus;
+    Target focus;
     const char* text;
     int selStart;
     int selLength;
@@ -43,32 +43,29 @@ TEST_F(KeypadTest, ClicksInsertAtTheCaretOfTheFocusedEditorAndLeaveItFocused) {
     const char* after;  // nullptr: nothing changes, the result stays
     int caretAfter;
   } cases[] = {
-      {Focus::Expression, "sin()", 4, 0, "Nr7btn", "sin(7)", 5},
-      {Focus::Expression, "sin(x)", 4, 1, "Sqrtbtn", "sin(sqrt(x))", 11},
-      {Focus::Expression, "1", 1, 0, "Operatoradditionbtn", "1 + ", 4},
-      {Focus::Expression, "", 0, 0, "Operatorbracket1btn", "(", 1},
-      {Focus::Expression, "", 0, 0, "TwoTo63btn", "TwoToPower63", 12},
-      {Focus::Expression, "", 0, 0, "EulerMascheronibtn", "EulerMascheroni", 15},
-      {Focus::Expression, "", 0, 0, "LogBaseNbtn", "logbaseN(10;x)", 14},
-      {Focus::Expression, "2", 1, 0, "Nrptbtn", "2.", 2},
-      {Focus::XValue, "15", 2, 0, "Sinbtn", nullptr, 2},
-      {Focus::XValue, "15", 2, 0, "NrXbtn", nullptr, 2},
-      {Focus::XValue, "15", 2, 0, "Operatoradditionbtn", nullptr, 2},
-      {Focus::XValue, "15", 2, 0, "Nr7btn", "157", 3},
-      {Focus::XValue, "15", 2, 0, "NrEbtn", "15E", 3},
-      {Focus::XValue, "15", 2, 0, "Nrptbtn", "15.", 3},
-      {Focus::XValue, "15.", 3, 0, "Nrptbtn", "15.", 3},
-      {Focus::XValue, "15", 0, 0, "Plusminusbtn", "-15", 1},
-      {Focus::Result, "42", 0, 0, "Nr7btn", nullptr, 0},
+      {Target::Expression, "sin()", 4, 0, "Nr7btn", "sin(7)", 5},
+      {Target::Expression, "sin(x)", 4, 1, "Sqrtbtn", "sin(sqrt(x))", 11},
+      {Target::Expression, "1", 1, 0, "Operatoradditionbtn", "1 + ", 4},
+      {Target::Expression, "", 0, 0, "Operatorbracket1btn", "(", 1},
+      {Target::Expression, "", 0, 0, "TwoTo63btn", "TwoToPower63", 12},
+      {Target::Expression, "", 0, 0, "EulerMascheronibtn", "EulerMascheroni", 15},
+      {Target::Expression, "", 0, 0, "LogBaseNbtn", "logbaseN(10;x)", 14},
+      {Target::Expression, "2", 1, 0, "Nrptbtn", "2.", 2},
+      {Target::XValue, "15", 2, 0, "Sinbtn", nullptr, 2},
+      {Target::XValue, "15", 2, 0, "NrXbtn", nullptr, 2},
+      {Target::XValue, "15", 2, 0, "Operatoradditionbtn", nullptr, 2},
+      {Target::XValue, "15", 2, 0, "Nr7btn", "157", 3},
+      {Target::XValue, "15", 2, 0, "NrEbtn", "15E", 3},
+      {Target::XValue, "15", 2, 0, "Nrptbtn", "15.", 3},
+      {Target::XValue, "15.", 3, 0, "Nrptbtn", "15.", 3},
+      {Target::XValue, "15", 0, 0, "Plusminusbtn", "-15", 1},
+      {Target::Result, "42", 0, 0, "Nr7btn", nullptr, 0},
   };
   Click("Constantsbtn");  // the constant keys show
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " on \"" + c.text + "\"");
-    editing::EditControl& editor = EditorFor(c.focus);
-    editor.SetText(c.text);
-    editor.SetFocus();
-    editor.SetSelection(c.selStart, c.selLength);
-    if (c.focus != Focus::Result) Window().ResultEditor().SetText("42");
+    editing::EditControl& editor = Focus(EditorFor(c.focus), c.text, c.selStart, c.selLength);
+    if (c.focus != Target::Result) Window().ResultEditor().SetText("42");
     Click(c.key);
     EXPECT_TRUE(editor.HasFocus());
     EXPECT_EQ(editor.Text(), c.after ? c.after : c.text);
@@ -87,9 +84,7 @@ TEST_F(KeypadTest, TheDecimalPointKeyInsertsTheSeparatorInForceAtTheClick) {
 }
 
 TEST_F(KeypadTest, EnterInTheExpressionEditorBreaksNoLineAndClearsTheResult) {
-  Window().ExpressionEditor().SetText("2*x");
-  Window().ExpressionEditor().SetFocus();
-  Window().ExpressionEditor().SetSelStart(3);
+  Focus(Window().ExpressionEditor(), "2*x", 3);
   Window().ResultEditor().SetText("42");
   QTest::keyClick(Control<QPlainTextEdit>("Editory1"), Qt::Key_Return);
   EXPECT_EQ(Window().ExpressionEditor().Text(), "2*x");
@@ -103,8 +98,7 @@ TEST_F(KeypadTest, AModeClickGivesTheFocusBackToTheLastEditor) {
   QTest::mouseClick(degrees, Qt::LeftButton);  // from the expression editor
   EXPECT_EQ(Window().ResultEditor().Text(), "");
   EXPECT_TRUE(Window().ExpressionEditor().HasFocus());
-  Window().XValueEditor().SetFocus();
-  Window().XValueEditor().SetSelStart(2);
+  Focus(Window().XValueEditor(), "15", 2);
   QTest::mouseClick(grads, Qt::LeftButton);
   EXPECT_TRUE(Window().XValueEditor().HasFocus());
   Click("Nr7btn");
@@ -112,10 +106,7 @@ TEST_F(KeypadTest, AModeClickGivesTheFocusBackToTheLastEditor) {
 }
 
 TEST_F(KeypadTest, CopyTakesTheWholeResultAndLeavesTheFocusAlone) {
-  editing::EditControl& expression = Window().ExpressionEditor();
-  expression.SetText("2*x");
-  expression.SetFocus();
-  expression.SetSelStart(1);
+  editing::EditControl& expression = Focus(Window().ExpressionEditor(), "2*x", 1);
   Window().ResultEditor().SetText("42");
   Click("Copybtn");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
@@ -128,10 +119,7 @@ TEST_F(KeypadTest, CopyTakesTheWholeResultAndLeavesTheFocusAlone) {
 }
 
 TEST_F(KeypadTest, UndoTakesBackTypingButNotAKeypadInsertion) {
-  editing::EditControl& expression = Window().ExpressionEditor();
-  expression.SetText("x");
-  expression.SetFocus();
-  expression.SetSelStart(1);
+  editing::EditControl& expression = Focus(Window().ExpressionEditor(), "x", 1);
   QTest::keyClick(Control<QPlainTextEdit>("Editory1"), Qt::Key_2);
   Click("Undobtn");
   EXPECT_EQ(expression.Text(), "x");

@@ -36,6 +36,14 @@ void WindowTest::Click(const char* name) {
   QTest::mouseClick(key, Qt::LeftButton);
 }
 
+editing::EditControl& WindowTest::Focus(editing::EditControl& editor, const std::string& text,
+                                        int start, int length) {
+  editor.SetText(text);
+  editor.SetFocus();
+  editor.SetSelection(start, length);
+  return editor;
+}
+
 std::string WindowTest::SettingsPath() const {
   return folder_.filePath(QStringLiteral("VANTOREL.INI")).toStdString();
 }

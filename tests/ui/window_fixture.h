@@ -36,6 +36,9 @@ class WindowTest : public ::testing::Test {
   QPushButton* Key(const char* name) { return Control<QPushButton>(name); }
   // A real mouse click on the key.
   void Click(const char* name);
+  // The editor focused with `text`, `length` characters selected from `start`.
+  editing::EditControl& Focus(editing::EditControl& editor, const std::string& text,
+                              int start, int length = 0);
 
   std::string SettingsPath() const;
   void WriteSettings(const std::string& bytes) const;
