@@ -12,7 +12,16 @@ HelpHandler& InstalledHandler() {
   return handler;
 }
 
+QString& HelpFile() {
+  static QString file;
+  return file;
+}
+
 }  // namespace
+
+void SetApplicationHelpFile(const QString& path) { HelpFile() = path; }
+
+QString ApplicationHelpFile() { return HelpFile(); }
 
 void SetApplicationHelpHandler(HelpHandler handler) { InstalledHandler() = std::move(handler); }
 

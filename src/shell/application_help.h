@@ -2,6 +2,7 @@
 // The application's help entry points. A request goes to the installed help handler;
 // with none installed (before start-up, after the end) it finds nobody and does nothing.
 
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 
@@ -13,6 +14,10 @@ using HelpHandler = std::function<bool(quint16 command, qintptr data, bool& call
 // An empty handler uninstalls.
 void SetApplicationHelpHandler(HelpHandler handler);
 bool HasApplicationHelpHandler();
+
+// The help file that requests open; set once the main window has chosen it.
+void SetApplicationHelpFile(const QString& path);
+QString ApplicationHelpFile();
 
 // A help command (code, data).
 bool ApplicationHelpCommand(quint16 command, qintptr data);

@@ -2,19 +2,18 @@
 // The application's help router: every help request of the program goes to the compiled
 // HTML help viewer, none to the old help engine.
 
+#include "platform/html_help.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 
 namespace vantorel::shell {
 
-// Commands of the compiled HTML help viewer that the router issues.
-enum HtmlHelpCommand : unsigned {
-  HH_DISPLAY_TOPIC = 0x0000,
-  HH_DISPLAY_INDEX = 0x0002,
-  HH_HELP_CONTEXT = 0x000F,
-  HH_CLOSE_ALL = 0x0012,
-};
+using platform::HH_CLOSE_ALL;
+using platform::HH_DISPLAY_INDEX;
+using platform::HH_DISPLAY_TOPIC;
+using platform::HH_HELP_CONTEXT;
 
 // The viewer call: a null file means "no file" (HH_CLOSE_ALL names none).
 using HtmlHelpViewer = std::function<void(const QString& file, unsigned command, qintptr data)>;

@@ -1,0 +1,75 @@
+#include "shell/startup.h"
+
+#include "platform/app_message.h"
+#include "platform/instance_lock.h"
+#include "shell/about_form.h"
+#include "shell/application_help.h"
+#include "shell/default_title.h"
+#include "shell/text_print_form.h"
+#include "ui/main_window.h"
+#include "ui/settings_file.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vantorel::shell {
+namespace {
+
+// A second copy tells the running one and says why it ends. The application has not
+// been given its title on this path, so the box carries the default title; no other
+// window is made.
+void Refuse(StartupObserver* observer) {
+  platform::PostAppMessage(platform::AppMessageSocketPath());
+  QMessageBox box(QMessageBox::NoIcon,
+                  DefaultApplicationTitle(QCoreApplication::applicationFilePath()),
+                  kRefusalText, QMessageBox::Ok);
+  if (observer) observer->Refusing(box);
+  box.exec();
+}
+
+ui::ShellHooks MakeHooks(ui::TF_Main_LSF& mainWindow, TTextPrintForm& report) {
+  ui::ShellHooks hooks;
+  hooks.help = [](unsigned command, qintptr data) {
+    return ApplicationHelpCommand(static_cast<quint16>(command), data);
+  };
+  hooks.about = [&mainWindow] { ShowAboutBox(&mainWindow); };
+  hooks.print = [&report](const QStringList& lines) { report.ShowReport(lines); };
+  return hooks;
+}
+
+void RunFirstCopy(StartupObserver* observer) {
+  QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+  ui::TF_Main_LSF mainWindow;
+  SetApplicationHelpFile(mainWindow.HelpFile());
+  TTextPrintForm report;
+  mainWindow.SetShellHooks(MakeHooks(mainWindow, report));
+  // Listening ends with this function, while the lock is still held: a copy that starts
+  // next finds no stale socket of ours, and ours never removes its new one.
+  platform::AppMessageListener listener;
+  const bool listening = listener.Listen(platform::AppMessageSocketPath());
+  mainWindow.show();
+  if (observer) observer->Running(mainWindow, report, listening);
+  QApplication::exec();
+}
+
+}  // namespace
+
+int RunProgram(int& argc, char** argv, StartupObserver* observer) {
+  // Qt needs its application object before any box can show, so it exists before the
+  // first step in both ways the start goes, with no title and no window of its own.
+  QApplication application(argc, argv);
+  ui::InstallSettingsFile(ui::MakeSettingsFile());
+  platform::AppMessageId();
+  platform::InstanceLock lock(platform::InstanceLock::DefaultPath());
+  // A lock that cannot be had at all counts as a running copy.
+  if (lock.Outcome() == platform::InstanceLock::Result::Created) {
+    RunFirstCopy(observer);
+    lock.Close();
+  } else {
+    Refuse(observer);
+  }
+  ui::InstallSettingsFile(nullptr);
+  return 0;
+}
+
+}  // namespace vantorel::shell

@@ -1,0 +1,52 @@
+#pragma once
+// Real copies of the program for the process tests: a private folder with the program
+// in it (so its settings file is private) and a private runtime folder (so its lock and
+// socket meet only the copies of the same test).
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace vantorel::shell::testing {
+
+class RunningCopy {
+ public:
+  RunningCopy(const QString& program, const QProcessEnvironment& environment);
+  ~RunningCopy();
+
+  // Waits until the copy has written `line` (a whole line), at most `ms`.
+  bool WaitForLine(const QString& line, int ms = 10000);
+  // Waits for the first of `lines`; returns it, or an empty text after `ms`.
+  QString WaitForOneOf(const QStringList& lines, int ms = 10000);
+  bool HasSaid(const QString& line);
+  // The value of the last "key: value" line.
+  QString Said(const QString& key);
+  void Send(const QString& command);
+  // The exit code once the copy ended normally within `ms`, else -1.
+  int WaitForExit(int ms = 10000);
+  void Kill();
+  QString Output() const { return lines_.join('\n'); }
+
+ private:
+  void ReadLines();
+
+  QProcess process_;
+  QStringList lines_;
+  QByteArray partial_;
+};
+
+class ProgramFolder {
+ public:
+  ProgramFolder();
+  bool IsValid() const { return valid_; }
+  std::unique_ptr<RunningCopy> Start() const;
+
+ private:
+  QTemporaryDir folder_;
+  QTemporaryDir runtime_;
+  QString program_;
+  bool valid_ = false;
+};
+
+}  // namespace vantorel::shell::testing
