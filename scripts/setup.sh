@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   libchm-dev fp-utils-3.2.2
-  xvfb xauth xdotool xclip poppler-utils
+  xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
 )
 if [[ "${1:-}" == "--bench" ]]; then

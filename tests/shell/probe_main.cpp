@@ -1,7 +1,9 @@
 // The program's entry built for the process tests. It starts exactly as the program does
 // and adds only what a test needs to see and do from outside: it reports on standard
 // output what a person would see, answers the refusal box with OK once it shows, and
-// takes commands on standard input (minimise, report, about, close-modal, close).
+// takes commands on standard input (minimise, report, about, help, close-modal, close).
+#include "platform/help_viewer.h"
+#include "platform/html_help.h"
 #include "shell/about_form.h"
 #include "shell/help_router_installation.h"
 #include "shell/startup.h"
@@ -116,6 +118,10 @@ class Probe : public vantorel::shell::StartupObserver {
       QTimer::singleShot(0, [] { Say("about-shown"); });
       vantorel::shell::ShowAboutBox(main_);
       Say("about-closed");
+    } else if (command == "help") {
+      main_->Help1Click();
+      const QWidget* viewer = vantorel::platform::HtmlHelpWindow();
+      Say(QString("help-shown: %1").arg(YesNo(viewer && viewer->isVisible())));
     } else if (command == "close-modal") {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     } else if (command == "close") {

@@ -92,6 +92,13 @@ TEST_F(ProcessTest, SecondStartReachesTheFirstCopyInsideItsModalWindows) {
   CloseNormally(*first);
 }
 
+TEST_F(ProcessTest, ClosingTheMainWindowEndsTheProgramWhileHelpShows) {
+  std::unique_ptr<RunningCopy> first = StartRunning();
+  first->Send("help");
+  ASSERT_EQ(first->WaitForOneOf({"help-shown: yes", "help-shown: no"}), "help-shown: yes");
+  CloseNormally(*first);
+}
+
 TEST_F(ProcessTest, AfterANormalEndTheNextStartRuns) {
   std::unique_ptr<RunningCopy> first = StartRunning();
   CloseNormally(*first);

@@ -80,6 +80,8 @@ ProgramFolder::ProgramFolder() {
   program_ = folder_.filePath("vantorel");
   valid_ = folder_.isValid() && runtime_.isValid() && QFile::copy(VANTOREL_PROBE, program_) &&
            QFile::setPermissions(program_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // The help file lies beside the program, as the build and the install put it.
+  QFile::copy(VANTOREL_HELP_FILE, folder_.filePath("VANTOREL.chm"));
 }
 
 std::unique_ptr<RunningCopy> ProgramFolder::Start() const {

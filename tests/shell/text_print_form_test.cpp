@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -64,6 +65,14 @@ TEST(TextPrintForm, HasCloseAndMinimiseButtonsButNoMaximise) {
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(form.parentWidget(), nullptr);
+}
+
+TEST(TextPrintForm, OpensCentredOnTheScreen) {
+  TTextPrintForm form;
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  const QPoint offset = form.frameGeometry().center() - form.screen()->availableGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 2);
 }
 
 TEST(TextPrintForm, FillPutsOneLineForEachLine) {
