@@ -9,8 +9,9 @@
 namespace vantorel {
 
 CompiledFormula::CompiledFormula(std::vector<Instruction> code, std::size_t depth, bool usesX,
-                                 AngleMode mode)
-    : code_(std::move(code)), depth_(depth), usesX_(usesX), mode_(mode) {}
+                                 AngleMode mode, std::size_t formulaEnd)
+    : code_(std::move(code)), depth_(depth), usesX_(usesX), mode_(mode),
+      formulaEnd_(formulaEnd) {}
 
 CompiledFormula CompiledFormula::Compile(std::string_view text, char decimalSeparator,
                                          AngleMode mode) {

@@ -27,15 +27,20 @@ class CompiledFormula {
   bool UsesX() const { return usesX_; }
   // How many steps the compiled form has; 1 for a formula that is a constant.
   std::size_t Size() const { return code_.size(); }
+  // Where the comment begins: the first character after the complete formula, or the
+  // text's length when nothing follows it. Blanks before a comment belong to neither.
+  std::size_t FormulaEnd() const { return formulaEnd_; }
 
  private:
   friend class FormulaCompiler;
-  CompiledFormula(std::vector<Instruction> code, std::size_t depth, bool usesX, AngleMode mode);
+  CompiledFormula(std::vector<Instruction> code, std::size_t depth, bool usesX, AngleMode mode,
+                  std::size_t formulaEnd);
 
   std::vector<Instruction> code_;
   std::size_t depth_;  // the most values the program keeps on its stack at once
   bool usesX_;
   AngleMode mode_;
+  std::size_t formulaEnd_;
 };
 
 // The final value narrowed to double: out of range beyond the double range, zero below

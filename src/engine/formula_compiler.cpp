@@ -54,7 +54,7 @@ CompiledFormula FormulaCompiler::Compile() {
     }
   }
   Reduce(0);
-  return CompiledFormula(std::move(code_), depth_, usesX_, mode_);
+  return CompiledFormula(std::move(code_), depth_, usesX_, mode_, scanner_.Position() - 1);
 }
 
 // operand := [ "+" | "-" ] ( number | name | "(" sum ")" )

@@ -1,5 +1,7 @@
 #include "ui/compute_steps.h"
 
+#include <algorithm>
+
 #include "editing/number_syntax.h"
 
 namespace vantorel::ui {
@@ -39,6 +41,17 @@ const char* AngleModeName(AngleMode mode) {
       break;
   }
   return "Radians";
+}
+
+void SplitAtComment(std::string_view text, std::size_t formulaEnd, ComputationReport& report) {
+  const auto trimmed = [](std::string_view part) {
+    const std::size_t first = part.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::string();
+    return std::string(part.substr(first, part.find_last_not_of(" \t") - first + 1));
+  };
+  formulaEnd = std::min(formulaEnd, text.size());
+  report.formula = trimmed(text.substr(0, formulaEnd));
+  report.comment = trimmed(text.substr(formulaEnd));
 }
 
 QStringList ReportLines(const ComputationReport& report) {

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QStringList>
 #include <string>
+#include <string_view>
 
 #include "engine/expression_engine.h"
 
@@ -31,6 +32,10 @@ struct ComputationReport {
   std::string resultText;   // as the result editor shows it
   std::string fullValue;    // shortest text that reads back to the value
 };
+
+// Splits a one-line formula where the engine stopped reading it (`formulaEnd`): the
+// formula before, the comment after, each without its surrounding blanks.
+void SplitAtComment(std::string_view text, std::size_t formulaEnd, ComputationReport& report);
 
 // The lines of one block: a header, the formula, the comment when there is one, the x
 // value with the mode, the result as shown and the full value. Meant to be read on

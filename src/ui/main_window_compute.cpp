@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "editing/number_syntax.h"
+#include "engine/compiled_formula.h"
 #include "ui/compute_steps.h"
 #include "ui/default_formula.h"
 #include "ui/line_edit_control.h"
@@ -44,7 +45,8 @@ void TF_Main_LSF::ComputebtnClick() {
   ComputationReport report;
   report.number = ++computations_;
   report.when = QDateTime::currentDateTime();
-  report.formula = formula;
+  SplitAtComment(formula, CompiledFormula::Compile(formula, separator, mode).FormulaEnd(),
+                 report);
   report.xText = xText;
   report.mode = mode;
   report.resultText = shown;

@@ -31,6 +31,24 @@ TEST(CompiledFormula, FoldsEveryPartWithoutX) {
   EXPECT_EQ(degrees.Calculate(1), 2);
 }
 
+// The formula ends at the first character after a complete sum that no operator
+// continues; the window reports the rest as a comment.
+TEST(CompiledFormula, KnowsWhereTheCommentBegins) {
+  const std::pair<const char*, std::size_t> cases[] = {
+      {"2*x", 3},
+      {"2*x   ", 6},
+      {"2*x  the slope", 5},
+      {"(x+1) ) 7", 6},
+      {"2 x", 2},
+      {"2 + 3 4", 6},
+      {"sin(x) cos(x)", 7},
+  };
+  for (const auto& [formula, end] : cases) {
+    EXPECT_EQ(CompiledFormula::Compile(formula, '.', AngleMode::Radians).FormulaEnd(), end)
+        << formula;
+  }
+}
+
 TEST(CompiledFormula, CalculatesForManyValuesOfX) {
   auto formula = CompiledFormula::Compile("Square(x) - 2 * x + 1", '.', AngleMode::Radians);
   EXPECT_TRUE(formula.UsesX());

@@ -141,6 +141,23 @@ TEST_F(ComputeTest, Memo1HoldsTheLastComputationAndMemo2Collects) {
   EXPECT_EQ(Window().Memo2Lines(), first + QStringList{QString()} + second);
 }
 
+TEST_F(ComputeTest, TheListsShowTheCommentApartFromTheFormula) {
+  const struct {
+    std::string text;
+    QStringList formulaLines;
+  } cases[] = {
+      {"2*x  the slope", {"Formula: 2*x", "Comment (ignored): the slope"}},
+      {"(x+1) )", {"Formula: (x+1)", "Comment (ignored): )"}},
+      {"2*x\r\nsecond line", {"Formula: 2*x", "Comment (ignored): second line"}},
+      {"2 * x ", {"Formula: 2 * x"}},
+  };
+  for (const auto& c : cases) {
+    Compute(c.text, "15");
+    const QStringList lines = Window().Memo1Lines();
+    EXPECT_EQ(lines.mid(1, c.formulaLines.size()), c.formulaLines) << c.text;
+  }
+}
+
 TEST_F(ComputeTest, NormalisingTurnsEveryLineBreakAndBarIntoOneBlank) {
   const struct {
     const char* text;
