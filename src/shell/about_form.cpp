@@ -16,8 +16,10 @@ namespace {
 
 constexpr QSize kClientSize(352, 166);
 
-QLabel* PlaceLabel(QWidget* panel, const QString& text, QPoint topLeft, const QFont& font) {
+QLabel* PlaceLabel(QWidget* panel, const char* name, const QString& text, QPoint topLeft,
+                   const QFont& font) {
   auto* label = new QLabel(text, panel);
+  label->setObjectName(name);
   label->setFont(font);
   label->move(topLeft);
   label->adjustSize();
@@ -77,20 +79,18 @@ TAboutForm::TAboutForm(QWidget* owner)
 void TAboutForm::BuildLabels() {
   QFont productFont = SansFont(21);
   productFont.setBold(true);
-  Label1 = PlaceLabel(Panel2, "VantorelCalc", {218, 8}, productFont);
+  Label1 = PlaceLabel(Panel2, "Label1", "VantorelCalc", {218, 8}, productFont);
   FitWidth(Label1, kClientSize.width() - 1 - Label1->x());
-  Label10 = PlaceLabel(Panel2, "version 2.1.56", {244, 32}, SizedFont(13));
-  Label9 = PlaceLabel(Panel2, "The Vantorel developers", {10, 51}, SizedFont(16));
-  Label2 = PlaceLabel(Panel2, "On the web:", {10, 75}, WindowFont());
-  Label6 = PlaceLabel(Panel2, "https://vantorel.example.org/", {10, 91}, WindowFont());
-  Label5 = PlaceLabel(Panel2, "Free to use, to study and to share.", {10, 114}, SizedFont(12));
-  Label8 = PlaceLabel(Panel2, "Vantorel calculator workshop", {10, 130}, SizedFont(12));
-  Label7 = PlaceLabel(Panel2, "\u00A9 2026. All rights reserved.", {10, 146}, SizedFont(12));
+  Label10 = PlaceLabel(Panel2, "Label10", "version 2.1.56", {244, 32}, SizedFont(13));
+  Label9 = PlaceLabel(Panel2, "Label9", "The Vantorel developers", {10, 51}, SizedFont(16));
+  Label2 = PlaceLabel(Panel2, "Label2", "On the web:", {10, 75}, WindowFont());
+  Label6 = PlaceLabel(Panel2, "Label6", "https://vantorel.example.org/", {10, 91}, WindowFont());
+  Label5 = PlaceLabel(Panel2, "Label5", "Free to use, to study and to share.", {10, 114},
+                      SizedFont(12));
+  Label8 = PlaceLabel(Panel2, "Label8", "Vantorel calculator workshop", {10, 130}, SizedFont(12));
+  Label7 = PlaceLabel(Panel2, "Label7", "\u00A9 2026. All rights reserved.", {10, 146},
+                      SizedFont(12));
   for (QLabel* label : {Label5, Label8, Label7}) PaintNavy(label);
-  const char* names[] = {"Label1", "Label10", "Label9", "Label2",
-                         "Label6", "Label5",  "Label8", "Label7"};
-  QLabel* labels[] = {Label1, Label10, Label9, Label2, Label6, Label5, Label8, Label7};
-  for (int i = 0; i < 8; ++i) labels[i]->setObjectName(names[i]);
 }
 
 void TAboutForm::BindClicks() {
