@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"${JOBS:-2}" --target vantorel
-exec build/vantorel "$@"
+cmake --build build -j"${JOBS:-2}" --target vantorel vantorel_help
+exec build/src/shell/vantorel "$@"

@@ -6,6 +6,7 @@
 #include "shell/application_help.h"
 #include "shell/default_title.h"
 #include "shell/text_print_form.h"
+#include "ui/error_box.h"
 #include "ui/main_window.h"
 #include "ui/settings_file.h"
 
@@ -38,7 +39,9 @@ ui::ShellHooks MakeHooks(ui::TF_Main_LSF& mainWindow, TTextPrintForm& report) {
 }
 
 void RunFirstCopy(StartupObserver* observer) {
-  QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+  ui::SetApplicationTitle(QString::fromLatin1(kApplicationTitle));
+  // The desktop names the application on its task bar from its desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("vantorel"));
   ui::TF_Main_LSF mainWindow;
   SetApplicationHelpFile(mainWindow.HelpFile());
   TTextPrintForm report;

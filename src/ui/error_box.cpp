@@ -33,15 +33,18 @@ ErrorBoxPresenter& Presenter() {
 
 }  // namespace
 
-QString ApplicationTitle() {
-  // Qt falls back to the executable's name when no display name was given; that name
-  // is no title.
-  const QString display = QGuiApplication::applicationDisplayName();
-  if (display.isEmpty() || display == QCoreApplication::applicationName()) {
-    return QString::fromLatin1(kDefaultTitle);
-  }
-  return display;
+static QString& GivenTitle() {
+  static QString title;
+  return title;
 }
+
+QString ApplicationTitle() {
+  return ApplicationTitleGiven() ? GivenTitle() : QString::fromLatin1(kDefaultTitle);
+}
+
+void SetApplicationTitle(const QString& title) { GivenTitle() = title; }
+
+bool ApplicationTitleGiven() { return !GivenTitle().isEmpty(); }
 
 QString WithFinalPeriod(QString message) {
   if (!message.isEmpty() && message.back().unicode() > u'.') message += u'.';

@@ -9,8 +9,13 @@ class QWidget;
 
 namespace vantorel::ui {
 
-// The title that names the application on the task bar and captions its message boxes.
+// The title that names the application and captions its message boxes: the one given
+// at start, else "VantorelCalc (Korvanti)". It is kept here rather than as Qt's display
+// name, which the desktop would append to every window's caption.
 QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+// Whether the start gave the application its title.
+bool ApplicationTitleGiven();
 
 // The message as the box shows it: a "." is added when the last character's code is
 // above that of "." (46), so "Nothing assigned to the X variable" reads as a sentence

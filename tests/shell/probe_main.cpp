@@ -8,6 +8,7 @@
 #include "shell/help_router_installation.h"
 #include "shell/startup.h"
 #include "shell/text_print_form.h"
+#include "ui/error_box.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -45,7 +46,7 @@ void ReportRefusal(QMessageBox& box) {
   Say(QString("box-centred: %1").arg(YesNo(offset.manhattanLength() <= 2)));
   Say(QString("other-windows: %1").arg(otherWindows));
   Say(QString("app-title-given: %1")
-          .arg(YesNo(QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName())));
+          .arg(YesNo(vantorel::ui::ApplicationTitleGiven())));
   Say("refused");
   box.button(QMessageBox::Ok)->click();
 }
@@ -84,7 +85,7 @@ class Probe : public vantorel::shell::StartupObserver {
     mainWindow.installEventFilter(new WindowWatcher(&mainWindow));
     input_ = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &mainWindow);
     QObject::connect(input_, &QSocketNotifier::activated, [this] { ReadCommands(); });
-    Say("title: " + QGuiApplication::applicationDisplayName());
+    Say("title: " + vantorel::ui::ApplicationTitle());
     Say("window: " + mainWindow.windowTitle());
     Say(QString("listening: %1").arg(YesNo(listening)));
     Say("running");

@@ -58,11 +58,10 @@ TEST_F(ErrorBoxTest, GuardedHandlersShowWhatTheyThrowAndCarryOn) {
 }
 
 TEST_F(ErrorBoxTest, CaptionIsTheApplicationTitle) {
-  const QString before = QGuiApplication::applicationDisplayName();
   ShowErrorBox(nullptr, QStringLiteral("x"));
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Other Title"));
+  SetApplicationTitle(QStringLiteral("Other Title"));
   ShowErrorBox(nullptr, QStringLiteral("x"));
-  QGuiApplication::setApplicationDisplayName(before);
+  SetApplicationTitle(QString());
   EXPECT_EQ(captions_, (QStringList{QStringLiteral("VantorelCalc (Korvanti)"),
                                     QStringLiteral("Other Title")}));
 }
