@@ -16,6 +16,8 @@ struct Spread {
 
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal, so that a saved report stays plain text.
+  RatioReporter();
   void ReportRuns(const std::vector<Run>& runs) override;
   void PrintSummary() const;
 

@@ -51,7 +51,7 @@ void KeepMisses(const ReferenceTable& table, const Score& score) {
 }
 
 void PrintFunctions(const std::string& folder, MessagesByKind& messages) {
-  std::printf("| Function | Points | Engine: correctly rounded | max error (ulp) | wrong "
+  std::printf("| Function | Points (with a value) | Engine: correctly rounded | max error (ulp) | wrong "
               "failures | Double: correctly rounded | max error (ulp) | wrong failures |\n"
               "|---|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const std::string& name : TableNames(folder)) {
@@ -60,8 +60,8 @@ void PrintFunctions(const std::string& folder, MessagesByKind& messages) {
     Score engine = ScoreTable(table, Recording(EngineEvaluator(), messages));
     Score plain = ScoreTable(table, DoubleEvaluator());
     KeepMisses(table, engine);
-    std::printf("| %s | %zu | %s | %s |\n", name.c_str(), table.rows.size(),
-                Figures(engine).c_str(), Figures(plain).c_str());
+    std::printf("| %s | %zu (%zu) | %s | %s |\n", name.c_str(), table.rows.size(),
+                engine.values, Figures(engine).c_str(), Figures(plain).c_str());
   }
 }
 
