@@ -113,6 +113,28 @@ TEST(Functions, EachValueIsWithinOneUlpOfItsDefinition) {
   }
 }
 
+struct RoundingCase {
+  const char* formula;
+  double x;
+  double exact;  // the correctly rounded double of the exact value
+};
+
+// Square roots whose long double value lies exactly halfway between two doubles: the
+// narrowing must round toward the exact root, not to even.
+const RoundingCase kHalfwayRoots[] = {
+    {"Sqrt(x)", 3.9999999999999996, 1.9999999999999998},
+    {"Sqrt(x)", 1.7976931348623157e308, 1.3407807929942596e154},
+    {"Sqrt(x) + 0", 1.7976931348623157e308, 1.3407807929942596e154},
+    {"Sqrt(Sqrt(x))", 1.7976931348623157e308, 1.157920892373162e77},
+};
+
+TEST(Functions, SquareRootsHalfwayBetweenDoublesRoundTowardTheExactRoot) {
+  for (const RoundingCase& c : kHalfwayRoots) {
+    EXPECT_EQ(Evaluate(c.formula, AngleMode::Radians, c.x), c.exact)
+        << c.formula << " at x = " << c.x;
+  }
+}
+
 struct IdentityCase {
   const char* formula;
   const char* same;
