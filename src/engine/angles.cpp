@@ -56,14 +56,6 @@ SineCosine SinCos(long double angle, AngleMode mode) {
   return Rotate(Reduce(angle, mode));
 }
 
-long double Sine(long double angle, AngleMode mode) {
-  return mode == AngleMode::Radians ? std::sin(angle) : SinCos(angle, mode).sine;
-}
-
-long double Cosine(long double angle, AngleMode mode) {
-  return mode == AngleMode::Radians ? std::cos(angle) : SinCos(angle, mode).cosine;
-}
-
 // An odd number of quarter turns swaps the tangent for minus the cotangent.
 long double Tangent(long double angle, AngleMode mode) {
   if (mode == AngleMode::Radians) return std::tan(angle);

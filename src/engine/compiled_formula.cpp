@@ -22,6 +22,16 @@ double CompiledFormula::Calculate(long double x) const {
   return NarrowResult(CalculateExtended(x));
 }
 
+// The cheapest functions are worked out here, where a calculation spares the call.
+inline long double CompiledFormula::Call(const Instruction& step, long double a) const {
+  if (step.call) return step.call(a, mode_);
+  switch (step.function) {
+    case FunctionId::Abs: return std::fabs(a);
+    case FunctionId::Square: return InRange(a * a);
+    default: return SquareRoot(a);
+  }
+}
+
 long double CompiledFormula::CalculateExtended(long double x) const {
   if (usesX_ && !(x - x == 0)) {  // an infinity or a NaN
     FailCalculation(std::isnan(x) ? ErrorCode::NoRealValue : ErrorCode::OutOfRange);
@@ -49,8 +59,12 @@ long double CompiledFormula::CalculateExtended(long double x) const {
         top = x;
         break;
       case OpCode::Negate: top = -top; break;
-      case OpCode::Call1: top = CalculateFunction1(step.function, top, mode_); break;
+      case OpCode::Call1: top = Call(step, top); break;
       case OpCode::Call2: top = CalculateFunction(step.function, below[--n], top, mode_); break;
+      case OpCode::CallX:
+        below[n++] = top;
+        top = Call(step, x);
+        break;
       case OpCode::Add: top = InRange(below[--n] + top); break;
       case OpCode::Subtract: top = InRange(below[--n] - top); break;
       case OpCode::Multiply: top = InRange(below[--n] * top); break;
@@ -63,6 +77,34 @@ long double CompiledFormula::CalculateExtended(long double x) const {
       case OpCode::SubtractX: top = InRange(top - x); break;
       case OpCode::MultiplyX: top = InRange(top * x); break;
       case OpCode::DivideX: top = Quotient(top, x); break;
+      case OpCode::XAddConstant:
+        below[n++] = top;
+        top = InRange(x + step.value);
+        break;
+      case OpCode::XSubtractConstant:
+        below[n++] = top;
+        top = InRange(x - step.value);
+        break;
+      case OpCode::XMultiplyConstant:
+        below[n++] = top;
+        top = InRange(x * step.value);
+        break;
+      case OpCode::XDivideConstant:
+        below[n++] = top;
+        top = Quotient(x, step.value);
+        break;
+      case OpCode::ConstantSubtract: top = InRange(step.value - top); break;
+      case OpCode::ConstantDivide: top = Quotient(step.value, top); break;
+      case OpCode::XSubtract: top = InRange(x - top); break;
+      case OpCode::XDivide: top = Quotient(x, top); break;
+      case OpCode::ConstantSubtractX:
+        below[n++] = top;
+        top = InRange(step.value - x);
+        break;
+      case OpCode::ConstantDivideX:
+        below[n++] = top;
+        top = Quotient(step.value, x);
+        break;
     }
   }
   return top;

@@ -35,6 +35,7 @@ class CompiledFormula {
   friend class FormulaCompiler;
   CompiledFormula(std::vector<Instruction> code, std::size_t depth, bool usesX, AngleMode mode,
                   std::size_t formulaEnd);
+  long double Call(const Instruction& step, long double a) const;
 
   std::vector<Instruction> code_;
   std::size_t depth_;  // the most values the program keeps on its stack at once

@@ -54,6 +54,7 @@ CompiledFormula FormulaCompiler::Compile() {
     }
   }
   Reduce(0);
+  FinishSquareRoot();
   return CompiledFormula(std::move(code_), depth_, usesX_, mode_, scanner_.Position() - 1);
 }
 
@@ -213,6 +214,14 @@ void FormulaCompiler::Reduce(int precedence) {
   }
 }
 
+// A square root that gives the formula's value is rounded with care for its narrowing to
+// double; anywhere else the cheaper root is as good.
+void FormulaCompiler::FinishSquareRoot() {
+  Instruction& last = code_.back();
+  bool call = last.op == OpCode::Call1 || last.op == OpCode::CallX;
+  if (call && last.function == FunctionId::Sqrt) last.call = FunctionOf1(FunctionId::Sqrt);
+}
+
 void FormulaCompiler::EmitConstant(long double value) {
   code_.push_back(Step(OpCode::Constant, FunctionId::Abs, value));
   operands_.push_back({code_.size() - 1, Kind::Constant});
@@ -241,32 +250,55 @@ void FormulaCompiler::Emit(const Instruction& step, int arity) {
   }
   bool arithmetic = step.op >= OpCode::Add && step.op <= OpCode::Divide;
   if (arithmetic && EmitFused(step.op, left, right)) return;
-  code_.push_back(step);
+  Instruction emitted = step;
+  if (step.op == OpCode::Call1) {
+    emitted.call = CalculatedInline(step.function) ? nullptr : FunctionOf1(step.function);
+    if (right.kind == Kind::X) {  // a function of x: one step instead of two
+      emitted.op = OpCode::CallX;
+      code_.pop_back();
+    }
+  }
+  code_.push_back(emitted);
   operands_.push_back({left.start, Kind::Computed});
 }
 
-// An operation whose right operand is a constant or x takes it from the step itself,
-// which spares the stack; so does a sum or product with such a left operand, whose
-// operands may change places because both operations are exactly commutative. Only
+// An operation on a constant or x takes it from the step itself, which spares a step and
+// the stack: x with a constant in one step, either of them as the right operand, or as
+// the left operand before a short computed right one (a sum or product swaps its
+// operands, exactly commutative; a difference or quotient has a reversed form). Only
 // short right operands are moved, so compiling stays linear.
 bool FormulaCompiler::EmitFused(OpCode op, const Operand& left, const Operand& right) {
   constexpr std::size_t kLongestMoved = 8;
-  const Operand* simple = &right;
-  if (right.kind == Kind::Computed) {
-    bool commutative = op == OpCode::Add || op == OpCode::Multiply;
-    if (!commutative || left.kind == Kind::Computed ||
-        code_.size() - right.start > kLongestMoved) {
-      return false;
-    }
-    simple = &left;
-  }
-  Instruction operand = code_[simple->start];
-  code_.erase(code_.begin() + static_cast<std::ptrdiff_t>(simple->start));
-  if (simple->kind == Kind::Constant) {
-    code_.push_back(Step(WithConstant(op), FunctionId::Abs, operand.value));
+  bool commutative = op == OpCode::Add || op == OpCode::Multiply;
+  // The form with the operands in the other order: the same operation for a sum or a
+  // product, else the reversed difference or quotient.
+  auto reversed = [&](OpCode same, OpCode subtract, OpCode divide) {
+    return commutative ? same : op == OpCode::Subtract ? subtract : divide;
+  };
+  long double leftValue = code_[left.start].value;
+  long double rightValue = code_.back().value;
+  Instruction fused;
+  if (left.kind == Kind::X && right.kind == Kind::Constant) {
+    fused = Step(XWithConstant(op), FunctionId::Abs, rightValue);
+    code_.resize(left.start);
+  } else if (left.kind == Kind::Constant && right.kind == Kind::X) {
+    fused = Step(reversed(XWithConstant(op), OpCode::ConstantSubtractX, OpCode::ConstantDivideX),
+                 FunctionId::Abs, leftValue);
+    code_.resize(left.start);
+  } else if (right.kind != Kind::Computed) {
+    fused = right.kind == Kind::Constant ? Step(WithConstant(op), FunctionId::Abs, rightValue)
+                                         : Step(WithX(op));
+    code_.pop_back();
+  } else if (left.kind != Kind::Computed && code_.size() - right.start <= kLongestMoved) {
+    fused = left.kind == Kind::Constant
+                ? Step(reversed(WithConstant(op), OpCode::ConstantSubtract, OpCode::ConstantDivide),
+                       FunctionId::Abs, leftValue)
+                : Step(reversed(WithX(op), OpCode::XSubtract, OpCode::XDivide));
+    code_.erase(code_.begin() + static_cast<std::ptrdiff_t>(left.start));
   } else {
-    code_.push_back(Step(WithX(op)));
+    return false;
   }
+  code_.push_back(fused);
   operands_.push_back({left.start, Kind::Computed});
   return true;
 }
@@ -278,7 +310,7 @@ bool FormulaCompiler::Fold(const Instruction& step, std::size_t start) {
   try {
     switch (step.op) {
       case OpCode::Negate: code_[start].value = -a; break;
-      case OpCode::Call1: code_[start].value = CalculateFunction1(step.function, a, mode_); break;
+      case OpCode::Call1: code_[start].value = FunctionOf1(step.function)(a, mode_); break;
       case OpCode::Call2: code_[start].value = CalculateFunction(step.function, a, b, mode_); break;
       default: code_[start].value = ApplyOperator(step.op, a, b);
     }

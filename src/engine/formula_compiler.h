@@ -75,6 +75,7 @@ class FormulaCompiler {
   void Emit(const Instruction& step, int arity);
   bool Fold(const Instruction& step, std::size_t start);
   bool EmitFused(OpCode op, const Operand& left, const Operand& right);
+  void FinishSquareRoot();
 
   Scanner scanner_;
   char separator_;

@@ -1,6 +1,11 @@
 #include "engine/functions.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <utility>
 
 #include "engine/angles.h"
 #include "engine/catalogue.h"
@@ -200,5 +205,62 @@ long double CalculateFunction(FunctionId id, long double a, long double b, Angle
   }
   return value;
 }
+
+namespace {
+
+// Whether `value` lies exactly halfway between two normal doubles: its 11 significand
+// bits beyond a double's are 10000000000. Narrowing such a value rounds to even, whatever
+// side of it the exact result lies on.
+bool IsDoubleTie(long double value) {
+  static_assert(std::numeric_limits<long double>::digits == 64,
+                "the significand is the 64-bit x87 one, stored first");
+  std::uint64_t significand;
+  std::memcpy(&significand, &value, sizeof significand);
+  return (significand & 0x7FF) == 0x400;
+}
+
+}  // namespace
+
+// The root, correctly rounded in long double, moves one long double step toward the
+// exact root when it is such a tie. r * r - a is exact with one rounding (fmal), so its
+// sign tells on which side the exact root lies; it is never 0 there, as the square of a
+// tie needs more than 64 bits (only an underflow far below the double range gives 0).
+// Where doubles are subnormal the ties lie elsewhere and the step crosses none.
+long double FinalSquareRoot(long double a, AngleMode) {
+  long double root = SquareRoot(a);
+  if (IsDoubleTie(root)) {
+    long double excess = std::fma(root, root, -a);
+    if (excess != 0) {
+      root = std::nextafter(root, excess > 0 ? 0.0L : std::numeric_limits<long double>::infinity());
+    }
+  }
+  return root;
+}
+
+namespace {
+
+// Everything CalculateFunction1 calls is inlined here, so the checks for other functions
+// and other units fold away.
+template <FunctionId id>
+[[gnu::flatten]] long double CalculateOne(long double a, AngleMode mode) {
+  return CalculateFunction1(id, a, mode);
+}
+
+template <>
+long double CalculateOne<FunctionId::Sqrt>(long double a, AngleMode mode) {
+  return FinalSquareRoot(a, mode);
+}
+
+template <std::size_t... ids>
+constexpr std::array<Function1, kFunctionCount> MakeFunctions1(std::index_sequence<ids...>) {
+  return {&CalculateOne<static_cast<FunctionId>(ids)>...};
+}
+
+constexpr std::array<Function1, kFunctionCount> kFunctions1 =
+    MakeFunctions1(std::make_index_sequence<kFunctionCount>{});
+
+}  // namespace
+
+Function1 FunctionOf1(FunctionId id) { return kFunctions1[static_cast<std::size_t>(id)]; }
 
 }  // namespace vantorel

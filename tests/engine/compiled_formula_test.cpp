@@ -12,15 +12,18 @@
 namespace vantorel {
 namespace {
 
-// Parts without x are worked out once, with the angle mode in force.
+// Parts without x are worked out once, with the angle mode in force; x and constants
+// go into the step that uses them.
 TEST(CompiledFormula, FoldsEveryPartWithoutX) {
   const std::pair<const char*, std::size_t> cases[] = {
       {"2 * 3 + sin(1) / Pi", 1},
       {"Sin(90)", 1},
       {"x", 1},
-      {"x - 187", 2},
-      {"2 * x", 2},
-      {"sin(2)*3 + x", 2},
+      {"x - 187", 1},
+      {"2 * x", 1},
+      {"sin(2)*3 + x", 1},
+      {"Square(x)", 1},
+      {"2 - Sin(x)", 2},
       {"1/0", 2},  // left to fail when calculated
   };
   for (const auto& [formula, size] : cases) {
@@ -29,6 +32,64 @@ TEST(CompiledFormula, FoldsEveryPartWithoutX) {
   }
   auto degrees = CompiledFormula::Compile("Sin(90) + x", '.', AngleMode::Degrees);
   EXPECT_EQ(degrees.Calculate(1), 2);
+}
+
+struct FusedCase {
+  const char* formula;
+  long double x;
+  double value;
+};
+
+// Every way an operand joins its operation's step keeps the operands' order.
+const FusedCase kFused[] = {
+    {"x + 3", 5, 8},         {"x - 3", 5, 2},         {"x * 3", 5, 15},
+    {"x / 4", 5, 1.25},      {"3 + x", 5, 8},         {"3 - x", 5, -2},
+    {"3 * x", 5, 15},        {"5 / x", 4, 1.25},      {"Abs(x) + 3", -5, 8},
+    {"Abs(x) - 3", -5, 2},   {"Abs(x) * 3", -5, 15},  {"Abs(x) / 4", -5, 1.25},
+    {"3 + Abs(x)", -5, 8},   {"3 - Abs(x)", -5, -2},  {"3 * Abs(x)", -5, 15},
+    {"5 / Abs(x)", -4, 1.25}, {"Abs(x) + x", -5, 0},  {"Abs(x) - x", -5, 10},
+    {"Abs(x) * x", -5, -25}, {"Abs(x) / x", -5, -1},  {"x + Abs(x)", -5, 0},
+    {"x - Abs(x)", -5, -10}, {"x * Abs(x)", -5, -25}, {"x / Abs(x)", -5, -1},
+    {"x - x", 5, 0},         {"x / x", 5, 1},         {"Square(x) - 1", 3, 8},
+    {"1 - Sqrt(x)", 16, -3}, {"-x - 1", 2, -3},       {"-(x / 4)", 2, -0.5},
+};
+
+TEST(CompiledFormula, FusedStepsKeepTheOrderOfTheOperands) {
+  for (const FusedCase& c : kFused) {
+    EXPECT_EQ(testing::Evaluate(c.formula, AngleMode::Radians, c.x), c.value)
+        << c.formula << " at x = " << static_cast<double>(c.x);
+  }
+}
+
+struct FusedFailure {
+  const char* formula;
+  long double x;
+  const char* message;
+};
+
+// An intermediate value beyond the long double range fails where it arises, even when
+// later steps would bring it back into range or to a NaN.
+const FusedFailure kFusedFailures[] = {
+    {"1 / x", 0, "Division by zero"},
+    {"x / 0", 1, "Division by zero"},
+    {"1 / (x - 2)", 2, "Division by zero"},
+    {"x / (x - 2)", 2, "Division by zero"},
+    {"x * 1E4000 / 1E4000", 1E4000L, "Result out of range"},
+    {"1 / (x * 1E4000)", 1E4000L, "Result out of range"},
+    {"1 / (1E4000 * x)", 1E4000L, "Result out of range"},
+    {"x * 1E4000 - x * 1E4000", 1E4000L, "Result out of range"},
+    {"0 * (x * x)", 1E4000L, "Result out of range"},
+    {"1E4000 / x", 1E-4000L, "Result out of range"},
+    {"Sqrt(x) - 1/x", 0, "Division by zero"},
+    {"1/x + Sqrt(-x - 1)", 0, "Division by zero"},
+    {"Sqrt(-x - 1) + 1/x", 0, "Square root of a negative number"},
+};
+
+TEST(CompiledFormula, FusedStepsFailWhereTheirValueFails) {
+  for (const FusedFailure& c : kFusedFailures) {
+    EXPECT_EQ(testing::ErrorOf(c.formula, AngleMode::Radians, c.x), c.message)
+        << c.formula << " at x = " << static_cast<double>(c.x);
+  }
 }
 
 // The formula ends at the first character after a complete sum that no operator

@@ -119,13 +119,18 @@ struct RoundingCase {
   double exact;  // the correctly rounded double of the exact value
 };
 
-// Square roots whose long double value lies exactly halfway between two doubles: the
-// narrowing must round toward the exact root, not to even.
+// Square roots (as the formula's value) whose long double value lies exactly halfway
+// between two doubles: the narrowing must round toward the exact root, not to even.
 const RoundingCase kHalfwayRoots[] = {
     {"Sqrt(x)", 3.9999999999999996, 1.9999999999999998},
     {"Sqrt(x)", 1.7976931348623157e308, 1.3407807929942596e154},
-    {"Sqrt(x) + 0", 1.7976931348623157e308, 1.3407807929942596e154},
-    {"Sqrt(Sqrt(x))", 1.7976931348623157e308, 1.157920892373162e77},
+    {"Sqrt("
+     "17976931348623157081452742373170435679807056752584499659891747680315726078002853"
+     "87605895586327668781715404589535143824642343213268894641827684675467035375169860"
+     "49910576551282076245490090389328944075868508455133942304583236903222948165808559"
+     "332123348274797826204144723168738177180919299881250404026184124858368"
+     ")", 0, 1.3407807929942596e154},  // the largest double, folded
+    {"Sqrt(x + 0)", 3.9999999999999996, 1.9999999999999998},
 };
 
 TEST(Functions, SquareRootsHalfwayBetweenDoublesRoundTowardTheExactRoot) {
