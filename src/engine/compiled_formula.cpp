@@ -24,7 +24,7 @@ double CompiledFormula::Calculate(long double x) const {
 
 // The cheapest functions are worked out here, where a calculation spares the call.
 inline long double CompiledFormula::Call(const Instruction& step, long double a) const {
-  if (step.call) return step.call(a, mode_);
+  if (step.call) return CheckedValue(step.call(a));
   switch (step.function) {
     case FunctionId::Abs: return std::fabs(a);
     case FunctionId::Square: return InRange(a * a);

@@ -219,7 +219,9 @@ void FormulaCompiler::Reduce(int precedence) {
 void FormulaCompiler::FinishSquareRoot() {
   Instruction& last = code_.back();
   bool call = last.op == OpCode::Call1 || last.op == OpCode::CallX;
-  if (call && last.function == FunctionId::Sqrt) last.call = FunctionOf1(FunctionId::Sqrt);
+  if (call && last.function == FunctionId::Sqrt) {
+    last.call = FunctionOf1(FunctionId::Sqrt, mode_);
+  }
 }
 
 void FormulaCompiler::EmitConstant(long double value) {
@@ -252,7 +254,7 @@ void FormulaCompiler::Emit(const Instruction& step, int arity) {
   if (arithmetic && EmitFused(step.op, left, right)) return;
   Instruction emitted = step;
   if (step.op == OpCode::Call1) {
-    emitted.call = CalculatedInline(step.function) ? nullptr : FunctionOf1(step.function);
+    emitted.call = CalculatedInline(step.function) ? nullptr : FunctionOf1(step.function, mode_);
     if (right.kind == Kind::X) {  // a function of x: one step instead of two
       emitted.op = OpCode::CallX;
       code_.pop_back();
@@ -310,7 +312,9 @@ bool FormulaCompiler::Fold(const Instruction& step, std::size_t start) {
   try {
     switch (step.op) {
       case OpCode::Negate: code_[start].value = -a; break;
-      case OpCode::Call1: code_[start].value = FunctionOf1(step.function)(a, mode_); break;
+      case OpCode::Call1:
+        code_[start].value = CheckedValue(FunctionOf1(step.function, mode_)(a));
+        break;
       case OpCode::Call2: code_[start].value = CalculateFunction(step.function, a, b, mode_); break;
       default: code_[start].value = ApplyOperator(step.op, a, b);
     }

@@ -199,11 +199,7 @@ long double Calculate(FunctionId id, long double a, long double b, AngleMode mod
 }  // namespace
 
 long double CalculateFunction(FunctionId id, long double a, long double b, AngleMode mode) {
-  long double value = Calculate(id, a, b, mode);
-  if (!(value - value == 0)) [[unlikely]] {  // an infinity or a NaN
-    FailCalculation(std::isnan(value) ? ErrorCode::NoRealValue : ErrorCode::OutOfRange);
-  }
-  return value;
+  return CheckedValue(Calculate(id, a, b, mode));
 }
 
 namespace {
@@ -226,7 +222,7 @@ bool IsDoubleTie(long double value) {
 // sign tells on which side the exact root lies; it is never 0 there, as the square of a
 // tie needs more than 64 bits (only an underflow far below the double range gives 0).
 // Where doubles are subnormal the ties lie elsewhere and the step crosses none.
-long double FinalSquareRoot(long double a, AngleMode) {
+long double FinalSquareRoot(long double a) {
   long double root = SquareRoot(a);
   if (IsDoubleTie(root)) {
     long double excess = std::fma(root, root, -a);
@@ -241,26 +237,52 @@ namespace {
 
 // Everything CalculateFunction1 calls is inlined here, so the checks for other functions
 // and other units fold away.
-template <FunctionId id>
-[[gnu::flatten]] long double CalculateOne(long double a, AngleMode mode) {
-  return CalculateFunction1(id, a, mode);
+template <FunctionId id, AngleMode mode>
+[[gnu::flatten]] long double CalculateOne(long double a) {
+  if constexpr (id == FunctionId::Sqrt) {
+    return FinalSquareRoot(a);
+  } else {
+    return CalculateFunction1(id, a, mode);
+  }
 }
 
-template <>
-long double CalculateOne<FunctionId::Sqrt>(long double a, AngleMode mode) {
-  return FinalSquareRoot(a, mode);
-}
-
-template <std::size_t... ids>
+template <AngleMode mode, std::size_t... ids>
 constexpr std::array<Function1, kFunctionCount> MakeFunctions1(std::index_sequence<ids...>) {
-  return {&CalculateOne<static_cast<FunctionId>(ids)>...};
+  return {&CalculateOne<static_cast<FunctionId>(ids), mode>...};
 }
 
+template <AngleMode mode>
 constexpr std::array<Function1, kFunctionCount> kFunctions1 =
-    MakeFunctions1(std::make_index_sequence<kFunctionCount>{});
+    MakeFunctions1<mode>(std::make_index_sequence<kFunctionCount>{});
+
+// In Radians these are the library's functions as they are, called without a step between.
+Function1 LibraryFunction(FunctionId id) {
+  switch (id) {
+    case FunctionId::Exp: return &::expl;
+    case FunctionId::Sin: return &::sinl;
+    case FunctionId::Cos: return &::cosl;
+    case FunctionId::Tan: return &::tanl;
+    case FunctionId::ArcTan: return &::atanl;
+    case FunctionId::SinH: return &::sinhl;
+    case FunctionId::CosH: return &::coshl;
+    case FunctionId::TanH: return &::tanhl;
+    case FunctionId::ArcSinH: return &::asinhl;
+    default: return nullptr;
+  }
+}
 
 }  // namespace
 
-Function1 FunctionOf1(FunctionId id) { return kFunctions1[static_cast<std::size_t>(id)]; }
+Function1 FunctionOf1(FunctionId id, AngleMode mode) {
+  auto index = static_cast<std::size_t>(id);
+  switch (mode) {
+    case AngleMode::Radians: {
+      Function1 library = LibraryFunction(id);
+      return library ? library : kFunctions1<AngleMode::Radians>[index];
+    }
+    case AngleMode::Degrees: return kFunctions1<AngleMode::Degrees>[index];
+    default: return kFunctions1<AngleMode::Grads>[index];
+  }
+}
 
 }  // namespace vantorel

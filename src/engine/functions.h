@@ -25,7 +25,15 @@ inline long double SquareRoot(long double a) {
 // The square root as the final value of a formula: narrowed to double it is the
 // correctly rounded root, also where the long double root lies exactly halfway between
 // two doubles (SquareRoot, cheaper, leaves those to round to even).
-long double FinalSquareRoot(long double a, AngleMode mode);
+long double FinalSquareRoot(long double a);
+
+// A function's value, or the failure an infinity or a NaN stands for.
+inline long double CheckedValue(long double value) {
+  if (!(value - value == 0)) [[unlikely]] {
+    FailCalculation(std::isnan(value) ? ErrorCode::NoRealValue : ErrorCode::OutOfRange);
+  }
+  return value;
+}
 
 // The same as CalculateFunction for one argument; the cheapest functions are worked out
 // here, where a calculation spares the call.
@@ -43,8 +51,9 @@ inline bool CalculatedInline(FunctionId id) {
   return id == FunctionId::Abs || id == FunctionId::Square || id == FunctionId::Sqrt;
 }
 
-// CalculateFunction1 for one function, to be called directly: the choice among the
-// functions is made once, when a formula is compiled. Sqrt is FinalSquareRoot.
-Function1 FunctionOf1(FunctionId id);
+// CalculateFunction1 for one function and unit, to be called directly, its value checked
+// by the caller: the choice among the functions is made once, when a formula is
+// compiled. Sqrt is FinalSquareRoot.
+Function1 FunctionOf1(FunctionId id, AngleMode mode);
 
 }  // namespace vantorel

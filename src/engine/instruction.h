@@ -41,8 +41,9 @@ inline OpCode WithConstant(OpCode op) { return Shifted(op, OpCode::AddConstant);
 inline OpCode WithX(OpCode op) { return Shifted(op, OpCode::AddX); }
 inline OpCode XWithConstant(OpCode op) { return Shifted(op, OpCode::XAddConstant); }
 
-// A one-argument function of the catalogue with angles in the given unit.
-using Function1 = long double (*)(long double, AngleMode);
+// A one-argument function of the catalogue, angles in a unit chosen with it. Its value
+// may be an infinity or a NaN, which the caller turns into the failure (CheckedValue).
+using Function1 = long double (*)(long double);
 
 struct Instruction {
   long double value = 0;
