@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   libchm-dev fp-utils-3.2.2
