@@ -112,16 +112,22 @@ long double ReadValue(const RawCommandLine& raw, std::string_view name, char sep
   return *value;
 }
 
+// Whether adding `step` changes `x` at working precision.
+bool Advances(long double x, long double step) { return x + step != x; }
+
 TableRange MakeTable(long double from, long double to, long double step) {
   if (step == 0) throw UsageError("--step must not be zero");
   const long double steps = (to - from) / step;
   if (steps < 0) throw UsageError("--step leads away from --to: give it the sign of TO - FROM");
+  // Where x is largest the step is smallest beside it; x that stands still there would
+  // repeat without end.
+  const long double widest = std::fabs(from) > std::fabs(to) ? from : to;
+  if (!Advances(widest, step) || !(steps < kMaxTableIndex)) {
+    throw UsageError("--step is too small to advance x between --from and --to");
+  }
   // FROM, TO and STEP are decimal fractions that long double holds only nearly; a
   // billionth of a step of slack keeps TO itself in the table.
   const long double lastIndex = std::floor(steps + 1e-9L);
-  if (!(lastIndex < kMaxTableLines)) {
-    throw UsageError("the table would have more than 1,000,000 lines");
-  }
   return TableRange{from, step, static_cast<std::int64_t>(lastIndex) + 1};
 }
 
@@ -162,7 +168,7 @@ std::string HelpText() {
          "\n"
          "Evaluates FORMULA for x and prints its value; without FORMULA, evaluates each\n"
          "line of standard input. With --from, --to and --step, prints one line\n"
-         "\"x<TAB>value\" for each x from A to B (at most 1,000,000 lines).\n"
+         "\"x<TAB>value\" for each x from A to B.\n"
          "\n"
          "  --x VALUE         the value of x (default 15)\n"
          "  --mode MODE       the unit of angles: radians (default), degrees or grads\n"

@@ -35,7 +35,9 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-inline constexpr std::int64_t kMaxTableLines = 1'000'000;
+// A table's line numbers stay below this; a step so small that a table would need more
+// cannot advance x anyway.
+inline constexpr long double kMaxTableIndex = 0x1p62L;
 
 // The options of `args` (without the program name); numbers are read with the chosen
 // separator, `regionalSeparator` when none is chosen. Throws UsageError.

@@ -12,6 +12,7 @@
 #include "editing/number_syntax.h"
 #include "engine/expression_engine.h"
 #include "eval_options.h"
+#include "eval_table.h"
 
 namespace vantorel {
 namespace {
@@ -76,19 +77,6 @@ bool RunBatch(const EvalOptions& options) {
   return allOk;
 }
 
-// x from From + i * Step, not by adding Step again and again, so that no error builds up.
-bool RunTable(const EvalOptions& options) {
-  const TableRange& table = *options.table;
-  bool allOk = true;
-  for (std::int64_t i = 0; i < table.lines; ++i) {
-    const long double x = table.from + static_cast<long double>(i) * table.step;
-    const Outcome outcome = EvaluateOne(options, *options.formula, x);
-    WriteLine(stdout, ShortestText(static_cast<double>(x), options.separator) + '\t' + outcome.text);
-    allOk = allOk && outcome.ok;
-  }
-  return allOk;
-}
-
 int Run(const std::vector<std::string>& args) {
   EvalOptions options;
   try {
@@ -102,7 +90,7 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(HelpText().c_str(), stdout);
     return 0;
   }
-  const bool allOk = options.table ? RunTable(options)
+  const bool allOk = options.table ? WriteTable(options, stdout)
                      : options.formula ? RunFormula(options)
                                        : RunBatch(options);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -1,6 +1,7 @@
 #include "editing/number_syntax.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -200,22 +201,134 @@ std::string NonFiniteText(double value) {
   return value < 0 ? "-Infinity" : "Infinity";
 }
 
-// "-123.45", "1.5e+20" or "1e-07" as the formula language writes it: "-123.45",
+// A finite, non-zero magnitude as significant digits d1 d2 ... dn (no leading or
+// trailing zeros) times 10 to the power of `exponent` for d1: d1.d2...dn E exponent.
+// The C library's shortest text has at most 24 characters.
+struct Digits {
+  char digits[kShortestTextSize];
+  int count = 0;
+  int exponent = 0;
+};
+
+// The C library's "123.45", "1.5e+20" or "1e-07" (no sign) as Digits.
+Digits ParseChars(std::string_view text) {
+  Digits d;
+  int pointAt = -1;  // digits before the point, counted with leading zeros
+  int seen = 0;
+  int leadingZeros = 0;
+  std::size_t i = 0;
+  for (; i < text.size() && text[i] != 'e'; ++i) {
+    if (text[i] == '.') {
+      pointAt = seen;
+      continue;
+    }
+    ++seen;
+    if (d.count == 0 && text[i] == '0') {
+      ++leadingZeros;
+    } else if (d.count < static_cast<int>(sizeof d.digits)) {
+      d.digits[d.count++] = text[i];
+    }
+  }
+  if (pointAt < 0) pointAt = seen;
+  while (d.count > 0 && d.digits[d.count - 1] == '0') --d.count;
+  d.exponent = pointAt - leadingZeros - 1 + (i < text.size() ? ExponentAfter(text, i) : 0);
+  return d;
+}
+
+constexpr int kExactPowers = 28;  // 10^27 = 2^27 * 5^27 and 5^27 < 2^64: exact in long double
+
+constexpr std::array<long double, kExactPowers> ExactPowersOfTen() {
+  std::array<long double, kExactPowers> powers{};
+  long double power = 1;
+  for (long double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}
+
+// Whether the digits, read as ReadNumber reads them (correctly rounded to long double),
+// narrow to `magnitude`. Up to 19 digits are an exact long double and so are the powers
+// of ten up to 10^27; one multiplication or division of the two is then correctly
+// rounded, which is exactly the C library's reading (Clinger's fast path). Other
+// magnitudes take the general reader.
+bool ReadsBack(const Digits& d, double magnitude) {
+  static constexpr std::array<long double, kExactPowers> kPowers = ExactPowersOfTen();
+  const int scale = d.exponent - d.count + 1;  // of the last digit
+  if (d.count <= 19 && scale > -kExactPowers && scale < kExactPowers) {
+    std::uint64_t integer = 0;
+    for (int i = 0; i < d.count; ++i) integer = integer * 10 + (d.digits[i] - '0');
+    const long double whole = static_cast<long double>(integer);
+    const long double back = scale >= 0 ? whole * kPowers[scale] : whole / kPowers[-scale];
+    return static_cast<double>(back) == magnitude;
+  }
+  std::string text(d.digits, d.count);
+  text += 'E';
+  text += std::to_string(scale);
+  const std::optional<long double> back = ReadNumber(text, '.');
+  return back && static_cast<double>(*back) == magnitude;
+}
+
+// "E", the exponent's sign, its digits without leading zeros.
+char* WriteExponent(char* out, int exponent) {
+  *out++ = 'E';
+  *out++ = exponent < 0 ? '-' : '+';
+  return std::to_chars(out, out + 4, std::abs(exponent)).ptr;
+}
+
+// "123.45", "1.5e+20" or "1e-07" as the formula language writes them: "123.45",
 // "1.5E+20", "1E-7".
-std::string FormulaSyntax(std::string_view text, char separator) {
-  std::string out(text.substr(0, text.find('e')));
-  std::replace(out.begin(), out.end(), '.', separator);
-  if (out.size() == text.size()) return out;
-  AppendExponent(out, ExponentAfter(text, out.size()));
+char* WriteFormulaSyntax(char* out, std::string_view text, char separator) {
+  const std::size_t e = text.find('e');
+  for (char c : text.substr(0, e)) *out++ = c == '.' ? separator : c;
+  if (e == std::string_view::npos) return out;
+  return WriteExponent(out, ExponentAfter(text, e));
+}
+
+// Fixed notation is chosen where it is no longer than exponent notation with at least
+// two exponent digits, as the C++ library chooses for its shortest text.
+bool FixedIsShorter(const Digits& d) {
+  const int fixed = d.exponent >= d.count - 1 ? d.exponent + 1
+                    : d.exponent >= 0         ? d.count + 1
+                                              : d.count + 1 - d.exponent;
+  const int exponentDigits = std::abs(d.exponent) >= 100 ? 3 : 2;
+  const int scientific = d.count + (d.count > 1 ? 1 : 0) + 2 + exponentDigits;
+  return fixed <= scientific;
+}
+
+char* WriteFixed(char* out, const Digits& d, char separator) {
+  if (d.exponent < 0) {
+    *out++ = '0';
+    *out++ = separator;
+    out = std::fill_n(out, -d.exponent - 1, '0');
+    return std::copy_n(d.digits, d.count, out);
+  }
+  for (int i = 0; i <= std::max(d.exponent, d.count - 1); ++i) {
+    if (i == d.exponent + 1) *out++ = separator;
+    *out++ = i < d.count ? d.digits[i] : '0';
+  }
   return out;
 }
 
-// The shortest digits that read back to `value`, or `digits` + 1 significant digits.
-std::string_view ToChars(char (&buffer)[64], double value, int digits = -1) {
-  const auto end = digits < 0 ? std::to_chars(buffer, buffer + sizeof buffer, value).ptr
-                              : std::to_chars(buffer, buffer + sizeof buffer, value,
-                                              std::chars_format::scientific, digits).ptr;
-  return std::string_view(buffer, end - buffer);
+char* WriteScientific(char* out, const Digits& d, char separator) {
+  *out++ = d.digits[0];
+  if (d.count > 1) {
+    *out++ = separator;
+    out = std::copy_n(d.digits + 1, d.count - 1, out);
+  }
+  return WriteExponent(out, d.exponent);
+}
+
+char* WriteDigits(char* out, const Digits& d, char separator) {
+  return FixedIsShorter(d) ? WriteFixed(out, d, separator) : WriteScientific(out, d, separator);
+}
+
+// 17 significant digits, which read back through long double to every double.
+Digits SeventeenDigits(double magnitude) {
+  char buffer[64];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                 std::chars_format::scientific, 16).ptr;
+  return ParseChars(std::string_view(buffer, end - buffer));
 }
 
 }  // namespace
@@ -245,16 +358,29 @@ std::string FormatResult(double value, int precision, char decimalSeparator) {
   return ExponentText(RoundDigits(rounded, precision + 1L), precision, decimalSeparator);
 }
 
-std::string ShortestText(double value, char decimalSeparator) {
-  if (!std::isfinite(value)) return NonFiniteText(value);
-  if (value == 0) return "0";
+char* WriteShortestText(char* out, double value, char decimalSeparator) {
+  if (!std::isfinite(value)) {
+    const std::string text = NonFiniteText(value);
+    return std::copy(text.begin(), text.end(), out);
+  }
+  if (value == 0) {
+    *out++ = '0';
+    return out;
+  }
+  if (value < 0) *out++ = '-';
+  const double magnitude = std::fabs(value);
   char buffer[64];
-  std::string text = FormulaSyntax(ToChars(buffer, value), decimalSeparator);
-  const std::optional<long double> back = ReadNumber(text, decimalSeparator);
-  if (back && static_cast<double>(*back) == value) return text;
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr;
+  const std::string_view text(buffer, end - buffer);
   // Reading goes through long double, and about one double in ten thousand has
   // shortest digits that round twice to its neighbour; 17 digits never do.
-  return FormulaSyntax(ToChars(buffer, value, 16), decimalSeparator);
+  if (ReadsBack(ParseChars(text), magnitude)) return WriteFormulaSyntax(out, text, decimalSeparator);
+  return WriteDigits(out, SeventeenDigits(magnitude), decimalSeparator);
+}
+
+std::string ShortestText(double value, char decimalSeparator) {
+  char buffer[kShortestTextSize];
+  return std::string(buffer, WriteShortestText(buffer, value, decimalSeparator));
 }
 
 }  // namespace vantorel

@@ -2,6 +2,7 @@
 // How numbers are read from and written to the X value editor, the result editor and
 // the formula language.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,14 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 std::string FormatResult(double value, int precision, char decimalSeparator);
 
 // The shortest text in the formula language's number syntax that ReadNumber reads back
-// to `value` ("0.1", "-2.5", "1E+20", "1E-7"); zero is "0".
+// to `value` ("0.1", "-2.5", "1E+20", "1E-7"); zero is "0". Where the shortest digits
+// would not read back through long double, 17 digits stand in their place, in the same
+// notation rule: fixed unless exponent notation is shorter.
 std::string ShortestText(double value, char decimalSeparator);
+
+// The same text written to `out`, which has room for kShortestTextSize characters;
+// returns the end of what was written.
+inline constexpr std::size_t kShortestTextSize = 32;
+char* WriteShortestText(char* out, double value, char decimalSeparator);
 
 }  // namespace vantorel

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -105,7 +106,20 @@ INSTANTIATE_TEST_SUITE_P(WrongUsage, EvaluatesOneFormula, ::testing::Values(
     CliCase{{"--from", "0", "--to", "1", "--step", "1"}, 2, ""},
     CliCase{{"--from", "0", "--to", "1", "--step", "0", "x"}, 2, ""},
     CliCase{{"--from", "0", "--to", "1", "--step", "-0.5", "x"}, 2, ""},
-    CliCase{{"--from", "0", "--to", "1000000", "--step", "1", "x"}, 2, ""}));
+    // x near 1E30 does not change when 1 is added.
+    CliCase{{"--from", "1E30", "--to", "2E30", "--step", "1", "x"}, 2, ""},
+    CliCase{{"--from", "0", "--to", "1", "--step", "1E-30", "x"}, 2, ""}));
+
+// Where the shortest digits would read back through long double to a neighbouring double,
+// 17 digits stand in their place, written by the same rule as every other value: fixed
+// unless exponent notation is shorter.
+INSTANTIATE_TEST_SUITE_P(SeventeenDigits, EvaluatesOneFormula, ::testing::Values(
+    CliCase{{"--", "-0.89754557587291794"}, 0, "-0.89754557587291794\n"},
+    CliCase{{"0.018127655665137878"}, 0, "0.018127655665137878\n"},
+    CliCase{{"--", "-0.00047308115230728487"}, 0, "-0.00047308115230728487\n"},
+    CliCase{{"5946366931.2925215"}, 0, "5946366931.2925215\n"},
+    CliCase{{"--separator", ",", "5946366931,2925215"}, 0, "5946366931,2925215\n"},
+    CliCase{{"6.2842961952713254E+218"}, 0, "6.2842961952713254E+218\n"}));
 
 TEST(EvalBatch, PrintsOneLinePerFormulaWithFailuresInPlace) {
   const EvalRun run = RunEval({}, "1+1\n1/0\n\n2*3\r\nx");
@@ -144,7 +158,24 @@ INSTANTIATE_TEST_SUITE_P(Ranges, EvalTable, ::testing::Values(
               "0.8\t0.8\n0.9\t0.9\n1\t1\n"},
     CliCase{{"--separator", ",", "--from", "1", "--to", "0", "--step", "-0,5", "x"}, 0,
               "1\t1\n0,5\t0,5\n0\t0\n"},
-    CliCase{{"--from", "2", "--to", "2", "--step", "-1", "x"}, 0, "2\t2\n"}));
+    CliCase{{"--from", "2", "--to", "2", "--step", "-1", "x"}, 0, "2\t2\n"},
+    // As before tables were made in blocks; 5303 has 17 digits.
+    CliCase{{"--from", "5301", "--to", "5304", "--step", "1", "sin(x)*cos(x)+sqrt(x)"}, 0,
+              "5301\t73.19180431964097\n5302\t72.36374424829579\n5303\t72.813301198004993\n"
+              "5304\t73.28664555124885\n"},
+    CliCase{{"--from", "-2", "--to", "2", "--step", "0.75", "sin(x)*cos(x)+sqrt(abs(x))"}, 0,
+              "-2\t1.7926148100270591\n-1.25\t0.8187979166979166\n-0.5\t0.28637128878259926\n"
+              "0.25\t0.7397127693021015\n1\t1.4546487134128407\n1.75\t1.1474840416874854\n"}));
+
+// More than a million lines, in order across the blocks they are made in.
+TEST(EvalTable, HasNoLineLimit) {
+  const EvalRun run = RunEval({"--from", "1", "--to", "1000001", "--step", "1", "x*2"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1000001);
+  EXPECT_EQ(run.out.substr(0, 7), "1\t2\n2\t4");
+  EXPECT_NE(run.out.find("\n16384\t32768\n16385\t32770\n"), std::string::npos);
+  EXPECT_EQ(run.out.substr(run.out.size() - 16), "1000001\t2000002\n");
+}
 
 TEST(EvalTableFailures, StayInPlace) {
   const EvalRun run = RunEval({"--from", "-1", "--to", "1", "--step", "1", "1/x"});
