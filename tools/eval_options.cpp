@@ -15,6 +15,7 @@ struct RawCommandLine {
   std::map<std::string, std::string, std::less<>> values;  // by name without "--"
   std::vector<std::string> operands;
   bool help = false;
+  bool warn = false;
 };
 
 bool TakesValue(std::string_view name) {
@@ -64,6 +65,8 @@ RawCommandLine SplitArguments(const std::vector<std::string>& args) {
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
       raw.help = true;
+    } else if (arg == "--warn") {
+      raw.warn = true;
     } else {
       AddOption(raw, args, i);
     }
@@ -146,6 +149,7 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
   const RawCommandLine raw = SplitArguments(args);
   EvalOptions options;
   options.help = raw.help;
+  options.warn = raw.warn;
   options.separator = ReadSeparator(raw, regionalSeparator);
   options.mode = ReadMode(raw);
   options.precision = ReadPrecision(raw);
@@ -159,7 +163,7 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
 
 const char* SynopsisText() {
   return "usage: vantorel-eval [--x VALUE] [--mode radians|degrees|grads] [--separator .|,]\n"
-         "                     [--precision N] [--] [FORMULA]\n"
+         "                     [--precision N] [--warn] [--] [FORMULA]\n"
          "       vantorel-eval ... --from A --to B --step S [--] FORMULA\n";
 }
 
@@ -176,6 +180,8 @@ std::string HelpText() {
          "                    (default: that of the regional settings)\n"
          "  --precision N     round to N digits (0 to 15) after the separator; without\n"
          "                    it, the shortest text that reads back to the same value\n"
+         "  --warn            tell on standard error what a formula ignores after its\n"
+         "                    end, unless it reads as a comment in words\n"
          "  --                ends the options: a FORMULA may then begin with '-'\n"
          "  -h, --help        shows this text\n"
          "\n"

@@ -27,6 +27,7 @@ struct EvalOptions {
   std::optional<int> precision;  // none: the shortest text that reads back
   std::optional<TableRange> table;
   bool help = false;
+  bool warn = false;  // tell on standard error what a formula ignores after its end
 };
 
 // A command line that asks for something impossible; the message says what.

@@ -13,6 +13,7 @@
 #include "engine/expression_engine.h"
 #include "eval_options.h"
 #include "eval_table.h"
+#include "eval_warn.h"
 
 namespace vantorel {
 namespace {
@@ -44,6 +45,7 @@ const ExpressionEngine& Engine() {
 Outcome EvaluateOne(const EvalOptions& options, std::string_view formula, long double x) {
   try {
     const double value = Engine().Evaluate(formula, x, options.separator, options.mode);
+    if (options.warn) WarnIgnored(options, formula);
     return {true, options.precision ? FormatResult(value, *options.precision, options.separator)
                                     : ShortestText(value, options.separator)};
   } catch (const std::exception& failure) {  // TMathExpr, or running out of memory
@@ -90,6 +92,7 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(HelpText().c_str(), stdout);
     return 0;
   }
+  if (options.table && options.warn) WarnIgnored(options, *options.formula);
   const bool allOk = options.table ? WriteTable(options, stdout)
                      : options.formula ? RunFormula(options)
                                        : RunBatch(options);

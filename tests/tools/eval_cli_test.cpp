@@ -121,6 +121,38 @@ INSTANTIATE_TEST_SUITE_P(SeventeenDigits, EvaluatesOneFormula, ::testing::Values
     CliCase{{"--separator", ",", "5946366931,2925215"}, 0, "5946366931,2925215\n"},
     CliCase{{"6.2842961952713254E+218"}, 0, "6.2842961952713254E+218\n"}));
 
+struct WarnCase {
+  std::vector<std::string> args;
+  std::string input;
+  std::string out;
+  std::string err;
+};
+
+std::ostream& operator<<(std::ostream& out, const WarnCase& c) {
+  for (const std::string& arg : c.args) out << '[' << arg << ']';
+  return out;
+}
+
+class EvalWarn : public ::testing::TestWithParam<WarnCase> {};
+
+// The value as without --warn; the notice on standard error, once per formula.
+TEST_P(EvalWarn, TellsWhatTheFormulaIgnored) {
+  const WarnCase& c = GetParam();
+  const EvalRun run = RunEval(c.args, c.input);
+  EXPECT_EQ(run.out, c.out);
+  EXPECT_EQ(run.err, c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, EvalWarn, ::testing::Values(
+    WarnCase{{"--warn", "2^3"}, "", "2\n", "Ignored after the formula: \"^3\"\n"},
+    WarnCase{{"--warn", "2,5*4"}, "", "2\n", "Ignored after the formula: \",5*4\"\n"},
+    WarnCase{{"--warn", "2*x  the doubled value"}, "", "30\n", ""},
+    WarnCase{{"2^3"}, "", "2\n", ""},
+    WarnCase{{"--warn"}, "2x\n1/0 x\n3\n", "2\nerror: Division by zero\n3\n",
+             "Ignored after the formula: \"x\"\n"},
+    WarnCase{{"--warn", "--from", "1", "--to", "2", "--step", "1", "x x"}, "", "1\t1\n2\t2\n",
+             "Ignored after the formula: \"x\"\n"}));
+
 TEST(EvalBatch, PrintsOneLinePerFormulaWithFailuresInPlace) {
   const EvalRun run = RunEval({}, "1+1\n1/0\n\n2*3\r\nx");
   EXPECT_EQ(run.status, 1);
