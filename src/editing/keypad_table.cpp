@@ -395,7 +395,8 @@ constexpr std::array<KeypadKey, 8> kCommandKeys{{
      "", Numbers(7, 2, 0)},
     // Twice as wide as a number key, over the last two columns.
     {"Computebtn", "Compute", kCommand, kNoRule, "", "Evaluate expression",
-     "Evaluate expression: Press to calculate value for the defined equation.",
+     "Evaluate expression: Press to calculate value for the defined equation (or F9 anywhere "
+     "in the window).",
      "", {KeyBlock::Numbers, 566, kFirstRowY + kRowStep * 6, 70, kKeyHeight, 0}},
     {"Constantsbtn", "Constants", kCommand, kNoRule, "", "Constants",
      "Mathematical and certain physical constants expressed in SI units. Click it to open "

@@ -16,6 +16,7 @@ std::string_view LeadingWord(std::string_view tail) {
 
 bool IsWordComment(std::string_view text, std::size_t formulaEnd, std::string_view tail) {
   if (formulaEnd == 0 || !IsBlank(text[formulaEnd - 1])) return false;
+  if (tail[0] == '#') return true;  // the mark the help suggests for a comment
   const std::string_view word = LeadingWord(tail);
   return !word.empty() && word != "x" && word != "X" && !LookupName(word);
 }

@@ -21,8 +21,8 @@ struct IgnoredTail {
 
 // The text after the formula of `text`, which ends at `formulaEnd` (the compiled form's
 // FormulaEnd), without trailing blanks; nothing where there is none or it is a comment
-// in words: set off by a blank and beginning with a word that is neither x nor a name
-// of a function or a constant.
+// in words: set off by a blank and beginning with "#" or with a word that is neither x
+// nor a name of a function or a constant.
 std::optional<IgnoredTail> NoticeableTail(std::string_view text, std::size_t formulaEnd);
 
 // Ignored after the formula: "^3" -- with "…" (in UTF-8) where the excerpt is shortened;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -18,6 +19,7 @@
 #include "platform/regional_settings.h"
 #include "ui/default_formula.h"
 #include "ui/error_box.h"
+#include "ui/ignored_notice.h"
 #include "ui/line_edit_control.h"
 #include "ui/plain_text_edit_control.h"
 #include "ui/qt_clipboard.h"
@@ -39,6 +41,7 @@ TF_Main_LSF::TF_Main_LSF(SeparatorSource decimalSeparator, QWidget* parent)
   BuildMenu();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   BindEditors();
+  BindComputeKey();
   SetTabOrder();
   RunHandler([this] { FormCreate(); });
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
@@ -78,6 +81,17 @@ void TF_Main_LSF::BindEditors() {
   connect(ModeButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked && !selectingMode_) RunHandler([this] { ModeGroupClick(); });
   });
+}
+
+// F9 computes wherever the focus is in the window; Enter keeps its editing meaning. The
+// notice of an ignored tail lasts until the expression text changes.
+void TF_Main_LSF::BindComputeKey() {
+  auto* computeKey = new QShortcut(QKeySequence(Qt::Key_F9), this);
+  computeKey->setObjectName(QStringLiteral("ComputeKey"));
+  computeKey->setContext(Qt::WindowShortcut);
+  connect(computeKey, &QShortcut::activated, this, [this] { KeyClick("Computebtn"); });
+  ignoredNotice_ = std::make_unique<IgnoredNotice>(*StatusBar1);
+  connect(Editory1, &QPlainTextEdit::textChanged, this, [this] { ignoredNotice_->Clear(); });
 }
 
 void TF_Main_LSF::FormCreate() {

@@ -30,6 +30,7 @@ class QStatusBar;
 
 namespace vantorel::ui {
 
+class IgnoredNotice;
 class LineEditControl;
 class PlainTextEditControl;
 class QtClipboard;
@@ -94,6 +95,7 @@ class TF_Main_LSF : public QMainWindow {
   void BuildMenu();
   void SetTabOrder();
   void BindEditors();
+  void BindComputeKey();
 
   void FormCreate();
   bool FormClose();
@@ -110,6 +112,7 @@ class TF_Main_LSF : public QMainWindow {
   std::unique_ptr<LineEditControl> xValue_;
   std::unique_ptr<LineEditControl> result_;
   std::unique_ptr<editing::EditingCommands> commands_;
+  std::unique_ptr<IgnoredNotice> ignoredNotice_;
   QString helpFile_;
   bool constantsShown_ = false;
   int computations_ = 0;

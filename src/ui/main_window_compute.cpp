@@ -9,6 +9,7 @@
 #include "engine/compiled_formula.h"
 #include "ui/compute_steps.h"
 #include "ui/default_formula.h"
+#include "ui/ignored_notice.h"
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
 #include "ui/plain_text_edit_control.h"
@@ -45,8 +46,8 @@ void TF_Main_LSF::ComputebtnClick() {
   ComputationReport report;
   report.number = ++computations_;
   report.when = QDateTime::currentDateTime();
-  SplitAtComment(formula, CompiledFormula::Compile(formula, separator, mode).FormulaEnd(),
-                 report);
+  const std::size_t formulaEnd = CompiledFormula::Compile(formula, separator, mode).FormulaEnd();
+  SplitAtComment(formula, formulaEnd, report);
   report.xText = xText;
   report.mode = mode;
   report.resultText = shown;
@@ -54,6 +55,7 @@ void TF_Main_LSF::ComputebtnClick() {
   Memo1 = ReportLines(report);
   if (!Memo2.isEmpty()) Memo2.append(QString());
   Memo2.append(Memo1);
+  ignoredNotice_->Show(formula, formulaEnd);
 }
 
 void TF_Main_LSF::ModeGroupClick() { commands_->ModeGroupClick(); }

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Slips, IgnoredText, ::testing::Values(
     NoticeCase{"sin(x) cos(x)  ", '.', kLead + "\"cos(x)\""},
     NoticeCase{"2*x  Pi/2", '.', kLead + "\"Pi/2\""},
     NoticeCase{"2*x 3*x", '.', kLead + "\"3*x\""},
+    NoticeCase{"2*x#3", '.', kLead + "\"#3\""},
     NoticeCase{"sqrt(2) Sqrt2 instead", '.', kLead + "\"Sqrt2 instead\""},
     NoticeCase{"(1+2))", '.', kLead + "\")\""},
     NoticeCase{"1 " + std::string(50, '7'), '.', kLead + '"' + std::string(40, '7') + "\xE2\x80\xA6\""},
@@ -48,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Slips, IgnoredText, ::testing::Values(
 INSTANTIATE_TEST_SUITE_P(Quiet, IgnoredText, ::testing::Values(
     NoticeCase{"2*x  the doubled value", '.', ""},
     NoticeCase{"2*x\tnote: in metres", '.', ""},
+    NoticeCase{"Light*x  # distance in metres", '.', ""},
     NoticeCase{"2,5*4", ',', ""},
     NoticeCase{"2*x", '.', ""},
     NoticeCase{"2*x   ", '.', ""}));

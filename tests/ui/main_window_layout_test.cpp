@@ -186,7 +186,8 @@ TEST_F(LayoutTest, StatusBarFollowsThePointerAndTheMenuWhileHintsAreShown) {
   EXPECT_EQ(StatusText(), QString()) << "over a control without a hint nothing shows";
   PointAt(Key("Computebtn"));
   EXPECT_EQ(StatusText(), QStringLiteral(
-      "Evaluate expression: Press to calculate value for the defined equation."));
+      "Evaluate expression: Press to calculate value for the defined equation (or F9 anywhere "
+      "in the window)."));
 
   auto* file = Control<QMenu>("File1");
   Window().menuBar()->setActiveAction(file->menuAction());  // opens it from the bar
