@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/ini_file.h"
+#include <vector>
+
 #include "platform/settings_location.h"
 
 namespace vantorel::ui {
@@ -34,9 +35,18 @@ std::string SettingsFile::Read(std::string_view section, std::string_view key,
 
 void SettingsFile::Write(std::string_view section, std::string_view key,
                          std::string_view value) const {
-  if (section.empty() || key.empty() || value.empty()) return;
+  Write({SettingEntry{section, key, value}});
+}
+
+void SettingsFile::Write(std::initializer_list<SettingEntry> entries) const {
+  std::vector<SettingEntry> written;
+  for (const SettingEntry& entry : entries)
+    if (!entry.section.empty() && !entry.key.empty() && !entry.value.empty())
+      written.push_back(entry);
+  if (written.empty()) return;
   MakeFolderOf(path_);
-  if (!platform::WriteIniValue(path_, section, key, value)) throw SettingsWriteError(path_);
+  if (platform::WriteIniValues(path_, written) == platform::IniWrite::Failed)
+    throw SettingsWriteError(path_);
 }
 
 std::unique_ptr<SettingsFile> MakeSettingsFile() {
@@ -57,6 +67,10 @@ std::string ReadSetting(std::string_view section, std::string_view key,
 
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
   if (const SettingsFile* file = InstalledSettingsFile()) file->Write(section, key, value);
+}
+
+void WriteSettings(std::initializer_list<SettingEntry> entries) {
+  if (const SettingsFile* file = InstalledSettingsFile()) file->Write(entries);
 }
 
 }  // namespace vantorel::ui
