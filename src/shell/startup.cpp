@@ -5,6 +5,7 @@
 #include "shell/about_form.h"
 #include "shell/application_help.h"
 #include "shell/default_title.h"
+#include "shell/end_signals.h"
 #include "shell/text_print_form.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
@@ -50,6 +51,11 @@ void RunFirstCopy(StartupObserver* observer) {
   // next finds no stale socket of ours, and ours never removes its new one.
   platform::AppMessageListener listener;
   const bool listening = listener.Listen(platform::AppMessageSocketPath());
+  // A request to end is a close of the window: the formula is stored, then the program
+  // ends, also from inside a modal window. A failed store keeps the window open.
+  EndSignals endSignals([&mainWindow] {
+    if (mainWindow.close()) QCoreApplication::exit(0);
+  });
   mainWindow.show();
   if (observer) observer->Running(mainWindow, report, listening);
   QApplication::exec();

@@ -1,7 +1,8 @@
 // The program's entry built for the process tests. It starts exactly as the program does
 // and adds only what a test needs to see and do from outside: it reports on standard
 // output what a person would see, answers the refusal box with OK once it shows, and
-// takes commands on standard input (minimise, report, about, help, close-modal, close).
+// takes commands on standard input (minimise, report, about, help, close-modal, close,
+// "formula TEXT" to put TEXT into the expression editor).
 #include "platform/help_viewer.h"
 #include "platform/html_help.h"
 #include "shell/about_form.h"
@@ -88,6 +89,7 @@ class Probe : public vantorel::shell::StartupObserver {
     Say("title: " + vantorel::ui::ApplicationTitle());
     Say("window: " + mainWindow.windowTitle());
     Say(QString("listening: %1").arg(YesNo(listening)));
+    Say("formula: " + QString::fromStdString(mainWindow.ExpressionEditor().Text()));
     Say("running");
   }
 
@@ -127,6 +129,9 @@ class Probe : public vantorel::shell::StartupObserver {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     } else if (command == "close") {
       main_->close();
+    } else if (command.startsWith("formula ")) {
+      main_->ExpressionEditor().SetText(command.mid(8).toStdString());
+      Say("formula-set");
     }
   }
 

@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <signal.h>
 
 namespace vantorel::shell::testing {
 
@@ -76,9 +77,12 @@ void RunningCopy::Kill() {
   process_.waitForFinished(5000);
 }
 
+void RunningCopy::Signal(int signal) { ::kill(pid_t(process_.processId()), signal); }
+
 ProgramFolder::ProgramFolder() {
   program_ = folder_.filePath("vantorel");
-  valid_ = folder_.isValid() && runtime_.isValid() && QFile::copy(VANTOREL_PROBE, program_) &&
+  valid_ = folder_.isValid() && runtime_.isValid() && config_.isValid() &&
+           QFile::copy(VANTOREL_PROBE, program_) &&
            QFile::setPermissions(program_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   // The help file lies beside the program, as the build and the install put it.
   QFile::copy(VANTOREL_HELP_FILE, folder_.filePath("VANTOREL.chm"));
@@ -88,7 +92,16 @@ std::unique_ptr<RunningCopy> ProgramFolder::Start() const {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("XDG_RUNTIME_DIR", runtime_.path());
   environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_CONFIG_HOME", config_.path());
   return std::make_unique<RunningCopy>(program_, environment);
+}
+
+std::string ProgramFolder::SettingsPath() const {
+  return QFile::encodeName(folder_.filePath("VANTOREL.INI")).toStdString();
+}
+
+std::string ProgramFolder::ConfigSettingsPath() const {
+  return QFile::encodeName(config_.filePath("vantorel/VANTOREL.INI")).toStdString();
 }
 
 }  // namespace vantorel::shell::testing
