@@ -70,13 +70,15 @@ int RunProgram(int& argc, char** argv, StartupObserver* observer) {
   ui::InstallSettingsFile(ui::MakeSettingsFile());
   platform::AppMessageId();
   platform::InstanceLock lock(platform::InstanceLock::DefaultPath());
-  // A lock that cannot be had at all counts as a running copy.
-  if (lock.Outcome() == platform::InstanceLock::Result::Created) {
+  // Only another copy of this user that really holds the lock refuses the start; a lock
+  // that cannot be had at all must not keep the user from the calculator. A refused copy
+  // holds the lock until its box is gone, so that a start meanwhile is refused as well.
+  if (lock.Outcome() != platform::InstanceLock::Result::AlreadyExists) {
     RunFirstCopy(observer);
-    lock.Close();
   } else {
     Refuse(observer);
   }
+  lock.Close();
   ui::InstallSettingsFile(nullptr);
   return 0;
 }

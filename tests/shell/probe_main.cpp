@@ -34,7 +34,18 @@ void Say(const QString& line) {
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
-// Reports what the refusal box shows, then presses its OK as a person would.
+// Presses the box's OK once "ok" arrives on standard input.
+void PressOkOnRequest(QMessageBox& box) {
+  auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &box);
+  QObject::connect(input, &QSocketNotifier::activated, &box, [&box, input] {
+    char buffer[64];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) input->setEnabled(false);
+    if (QByteArray(buffer, 2) == "ok") box.button(QMessageBox::Ok)->click();
+  });
+}
+
+// Reports what the refusal box shows, then presses its OK as a person would: at once,
+// or with VANTOREL_PROBE_HOLD_BOX set, when told.
 void ReportRefusal(QMessageBox& box) {
   const QPoint offset = box.frameGeometry().center() - box.screen()->availableGeometry().center();
   int otherWindows = 0;
@@ -49,7 +60,11 @@ void ReportRefusal(QMessageBox& box) {
   Say(QString("app-title-given: %1")
           .arg(YesNo(vantorel::ui::ApplicationTitleGiven())));
   Say("refused");
-  box.button(QMessageBox::Ok)->click();
+  if (qEnvironmentVariableIsSet("VANTOREL_PROBE_HOLD_BOX")) {
+    PressOkOnRequest(box);
+  } else {
+    box.button(QMessageBox::Ok)->click();
+  }
 }
 
 // Tells what happens to the main window: minimised, restored, activated.

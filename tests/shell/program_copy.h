@@ -42,7 +42,10 @@ class ProgramFolder {
  public:
   ProgramFolder();
   bool IsValid() const { return valid_; }
-  std::unique_ptr<RunningCopy> Start() const;
+  // Starts a copy, with `environment` ("NAME=value") added to its environment.
+  std::unique_ptr<RunningCopy> Start(const QStringList& environment = {}) const;
+  // Moves the runtime folder for later starts to one whose path is too long for a socket.
+  bool LengthenRuntimeFolder();
   // Where the program is, and where its settings file lies when that folder is private.
   QString Folder() const { return folder_.path(); }
   std::string SettingsPath() const;
@@ -53,6 +56,7 @@ class ProgramFolder {
   QTemporaryDir folder_;
   QTemporaryDir runtime_;
   QTemporaryDir config_;
+  QString runtime_path_;
   QString program_;
   bool valid_ = false;
 };

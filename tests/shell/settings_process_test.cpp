@@ -101,8 +101,8 @@ TEST_F(SettingsProcessTest, StartsPastAFifoADeviceOrAHugeFile) {
   } cases[] = {
       {"FIFO", [&] { return mkfifo(path.c_str(), 0600) == 0; }, ""},
       {"link to /dev/zero", [&] { return symlink("/dev/zero", path.c_str()) == 0; }, ""},
-      {"64 MB file", [&] { return Plant(path, huge_head) && truncate(path.c_str(), 64 << 20) == 0; },
-       "4*x"},
+      {"64 MB file",
+       [&] { return Plant(path, huge_head) && truncate(path.c_str(), 64 << 20) == 0; }, "4*x"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
