@@ -64,10 +64,18 @@ std::string TemporaryNameBeside(const std::string& path) {
   return folder + "/." + name + ".XXXXXX";
 }
 
+// A new file that root makes in a user's folder is the user's.
+void TakeOverOwnerOfFolder(int fd, const std::string& temporary) {
+  struct stat folder {};
+  const std::string name = temporary.substr(0, temporary.rfind('/'));
+  if (geteuid() != 0 || stat(name.c_str(), &folder) != 0 || folder.st_uid == 0) return;
+  [[maybe_unused]] const int ignored = fchown(fd, folder.st_uid, folder.st_gid);
+}
+
 // Root saving a user's file must leave it the user's; a plain user cannot give a file
 // away and keeps its own.
-void TakeOverOwnerAndMode(int fd, const GuardedRead& old) {
-  if (old.status != Status::Read) return;
+void TakeOverOwnerAndMode(int fd, const GuardedRead& old, const std::string& temporary) {
+  if (old.status != Status::Read) return TakeOverOwnerOfFolder(fd, temporary);
   if (old.owner != geteuid() || old.group != getegid()) {
     [[maybe_unused]] const int ignored = fchown(fd, old.owner, old.group);
   }
@@ -107,7 +115,7 @@ bool ReplaceGuarded(const GuardedRead& old, std::string_view bytes) {
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
   bool written = WriteAll(fd, bytes);
-  if (written) TakeOverOwnerAndMode(fd, old);
+  if (written) TakeOverOwnerAndMode(fd, old, temporary);
   written = written && fsync(fd) == 0;
   written = close(fd) == 0 && written;
   if (written && rename(temporary.c_str(), old.path.c_str()) == 0) return true;

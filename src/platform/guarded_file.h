@@ -31,7 +31,8 @@ GuardedRead ReadGuarded(const std::string& path, std::size_t limit);
 
 // Puts `bytes` in place of the file that `old` read (or makes it when it was missing) in
 // one step: a temporary file beside it is written, given the old owner and mode, flushed
-// to disk and renamed over it. False, with the old file untouched, on any failure.
+// to disk and renamed over it. A file that root makes in another user's folder is given
+// to that user. False, with the old file untouched, on any failure.
 bool ReplaceGuarded(const GuardedRead& old, std::string_view bytes);
 
 }  // namespace vantorel::platform

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/settings_location.h"
@@ -17,9 +19,20 @@ std::unique_ptr<SettingsFile>& Installed() {
   return file;
 }
 
-// The user's configuration folder may not exist yet when the file goes there.
+// The user's configuration folder may not exist yet when the file goes there. Folders
+// that root makes in a user's home go to that user, who could not store otherwise.
 void MakeFolderOf(const std::string& path) {
-  QDir().mkpath(QFileInfo(QFile::decodeName(path.c_str())).absolutePath());
+  QString existing = QFileInfo(QFile::decodeName(path.c_str())).absolutePath();
+  QStringList made;
+  for (; !QFileInfo::exists(existing) && !QDir(existing).isRoot();
+       existing = QFileInfo(existing).absolutePath())
+    made << existing;
+  if (made.isEmpty() || !QDir().mkpath(made.front()) || geteuid() != 0) return;
+  struct stat parent {};
+  if (stat(QFile::encodeName(existing).constData(), &parent) != 0 || parent.st_uid == 0) return;
+  for (const QString& folder : made)
+    [[maybe_unused]] const int ignored =
+        chown(QFile::encodeName(folder).constData(), parent.st_uid, parent.st_gid);
 }
 
 }  // namespace
