@@ -1,5 +1,6 @@
 #include "guarded_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -34,16 +35,14 @@ int OpenWithoutBlocking(const std::string& path) {
 
 // At most `limit` + 1 bytes, so that a larger file is known to be larger.
 bool ReadAtMost(int fd, std::size_t limit, std::string& bytes) {
-  bytes.resize(limit + 1);
-  std::size_t total = 0;
-  while (total < bytes.size()) {
-    const ssize_t count = read(fd, bytes.data() + total, bytes.size() - total);
+  char chunk[65536];
+  while (bytes.size() <= limit) {
+    const ssize_t count = read(fd, chunk, std::min(sizeof chunk, limit + 1 - bytes.size()));
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) return false;
     if (count == 0) break;
-    total += std::size_t(count);
+    bytes.append(chunk, std::size_t(count));
   }
-  bytes.resize(total);
   return true;
 }
 
