@@ -12,9 +12,13 @@ packages=(
   libchm-dev fp-utils-3.2.2
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
+  # the program reads the font configuration ahead at start
+  libfontconfig-dev
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)
+  # bench/startup.py watches the X server for the window's MapNotify
+  packages+=(python3-xlib)
 fi
 
 missing=()

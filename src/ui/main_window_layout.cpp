@@ -43,15 +43,22 @@ QFont SansSerif(int pixels, const QString& preferred = QStringLiteral("MS Sans S
 }
 
 // The substitute face is wider than the one the window was drawn for: where a caption
-// would not fit its control, the face is narrowed (never below half its width).
+// would not fit its control, the face is narrowed in steps of 2%, to the widest step that
+// fits (never below half its width). Widths grow with the stretch, so the search starts
+// at the proportional guess: each step tried loads a font, which is slow.
 void FitCaption(QWidget* control, const QString& caption, int available) {
   QFont face = control->font();
-  int stretch = 100;
-  while (stretch > 50 && QFontMetrics(face).horizontalAdvance(caption) > available) {
-    stretch -= 2;
+  const int natural = QFontMetrics(face).horizontalAdvance(caption);
+  if (natural <= available) return;
+  const auto fits = [&](int stretch) {
     face.setStretch(stretch);
-  }
-  if (stretch < 100) control->setFont(face);
+    return QFontMetrics(face).horizontalAdvance(caption) <= available;
+  };
+  int stretch = std::clamp(100 * available / natural / 2 * 2, 50, 98);
+  while (stretch < 98 && fits(stretch + 2)) stretch += 2;
+  while (stretch > 50 && !fits(stretch)) stretch -= 2;
+  face.setStretch(stretch);
+  control->setFont(face);
 }
 
 QString Text(std::string_view text) {
