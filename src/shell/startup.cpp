@@ -6,6 +6,7 @@
 #include "shell/application_help.h"
 #include "shell/default_title.h"
 #include "shell/end_signals.h"
+#include "shell/font_config_warm_up.h"
 #include "shell/text_print_form.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
@@ -64,6 +65,7 @@ void RunFirstCopy(StartupObserver* observer) {
 }  // namespace
 
 int RunProgram(int& argc, char** argv, StartupObserver* observer) {
+  FontConfigWarmUp fonts;
   // Qt needs its application object before any box can show, so it exists before the
   // first step in both ways the start goes, with no title and no window of its own.
   QApplication application(argc, argv);
@@ -73,6 +75,7 @@ int RunProgram(int& argc, char** argv, StartupObserver* observer) {
   // Only another copy of this user that really holds the lock refuses the start; a lock
   // that cannot be had at all must not keep the user from the calculator. A refused copy
   // holds the lock until its box is gone, so that a start meanwhile is refused as well.
+  fonts.Wait();
   if (lock.Outcome() != platform::InstanceLock::Result::AlreadyExists) {
     RunFirstCopy(observer);
   } else {

@@ -26,8 +26,7 @@ QPushButton* PlaceButton(QWidget* panel, const char* name, const QString& text, 
 TTextPrintForm::TTextPrintForm()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
-      printer_(QPrinter::HighResolution) {
+                           Qt::WindowCloseButtonHint) {
   setObjectName("TextPrintForm");
   setWindowTitle("Print report");
   setFont(WindowFont());
@@ -63,6 +62,11 @@ void TTextPrintForm::BuildButtons() {
   connect(Button2, &QPushButton::clicked, this, &TTextPrintForm::Button2Click);
 }
 
+QPrinter& TTextPrintForm::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void TTextPrintForm::ShowReport(const QStringList& lines) {
   Fill(lines);
   exec();
@@ -72,12 +76,12 @@ void TTextPrintForm::Fill(const QStringList& lines) { RichEdit1->setPlainText(li
 
 void TTextPrintForm::Button3Click() {
   // Only a confirmed choice changes the printer; the dialog's answer is not needed.
-  QPrintDialog dialog(&printer_, this);
+  QPrintDialog dialog(&Printer(), this);
   dialog.exec();
 }
 
 void TTextPrintForm::Button1Click() {
-  const QString error = PrintReport(*RichEdit1->document(), printer_);
+  const QString error = PrintReport(*RichEdit1->document(), Printer());
   if (!error.isEmpty()) ui::ShowErrorBox(this, error);
 }
 

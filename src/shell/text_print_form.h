@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <QStringList>
+#include <memory>
 
 class QPushButton;
 class QTextEdit;
@@ -34,13 +35,14 @@ class TTextPrintForm : public QDialog {
   // Runs however the window closes: the text exists only while the window shows.
   void FormClose();
 
-  // The printer chosen for the rest of the run.
-  QPrinter& Printer() { return printer_; }
+  // The printer chosen for the rest of the run, made when first needed: finding the
+  // printers loads the print system, which the start of the program does not need.
+  QPrinter& Printer();
 
  private:
   void BuildButtons();
 
-  QPrinter printer_;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vantorel::shell

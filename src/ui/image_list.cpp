@@ -1,6 +1,7 @@
 #include "ui/image_list.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -167,19 +168,58 @@ void Draw(QPainter& p, int index) {
   kPictures[index](p);
 }
 
+QPixmap Picture(int index) {
+  QPixmap picture(kImageSize, kImageSize);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  Draw(painter, index);
+  painter.end();
+  return picture;
+}
+
+// An image that is drawn the first time it is shown, not when the window is made: the
+// pictures and the bold face of their letters cost time at start, and the menu that shows
+// them is opened later if at all. Once drawn it behaves as an icon made from the picture.
+class DrawnImage : public QIconEngine {
+ public:
+  explicit DrawnImage(int index) : index_(index) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+             QIcon::State state) override {
+    Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Drawn().actualSize(size, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Drawn().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    return Drawn().pixmap(size / scale, scale, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {QSize(kImageSize, kImageSize)};
+  }
+  bool isNull() override { return false; }
+  QIconEngine* clone() const override { return new DrawnImage(*this); }
+
+ private:
+  const QIcon& Drawn() {
+    if (drawn_.isNull()) drawn_ = QIcon(Picture(index_));
+    return drawn_;
+  }
+
+  int index_;
+  QIcon drawn_;
+};
+
 }  // namespace
 
 QList<QIcon> ImageList1() {
   QList<QIcon> images;
-  for (int index = 0; index < kImageCount; ++index) {
-    QPixmap picture(kImageSize, kImageSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Draw(painter, index);
-    painter.end();
-    images.append(QIcon(picture));
-  }
+  for (int index = 0; index < kImageCount; ++index) images.append(QIcon(new DrawnImage(index)));
   return images;
 }
 

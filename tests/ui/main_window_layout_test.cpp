@@ -162,7 +162,8 @@ TEST_F(LayoutTest, MenuHasItsItemsMarksAndPictures) {
     for (QAction* item : title->menu()->actions()) {
       QString text = item->isSeparator() ? QStringLiteral("-") : item->text();
       if (item->isCheckable()) text += item->isChecked() ? " (on)" : " (off)";
-      if (!item->icon().isNull()) text += " (image)";
+      // Pictures are drawn when first shown: one that cannot be drawn has no pixels.
+      if (!item->icon().pixmap(16, 16).isNull()) text += " (image)";
       EXPECT_TRUE(item->shortcut().isEmpty()) << text.toStdString();
       shown << text;
     }
