@@ -26,8 +26,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void PrintRatio(const char* label, const std::string& numerator,
                   const std::string& denominator, const char* target) const;
   void PrintAnswerTime(const char* label, const std::string& name) const;
+  void PrintTable() const;
+  static void PrintSeconds(const char* label, const Spread& spread, const char* target);
+  static void Keep(Spread& spread, const Run& run, double ns);
 
-  std::map<std::string, Spread> times_;
+  std::map<std::string, Spread> times_;      // CPU time
+  std::map<std::string, Spread> wallTimes_;  // wall clock
 };
 
 }  // namespace vantorel::bench

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -207,6 +208,20 @@ TEST(EvalTable, HasNoLineLimit) {
   EXPECT_EQ(run.out.substr(0, 7), "1\t2\n2\t4");
   EXPECT_NE(run.out.find("\n16384\t32768\n16385\t32770\n"), std::string::npos);
   EXPECT_EQ(run.out.substr(run.out.size() - 16), "1000001\t2000002\n");
+}
+
+// 100,001 lines as the one-line-at-a-time table before wrote them, by a 64-bit FNV-1a
+// hash: its 8 values that needed 17 digits are now in plain notation ("6.4864774041737006",
+// not "6.4864774041737006E+0" at x = 40.93); every other byte is the same.
+TEST(EvalTable, WritesTheSameTextAsBefore) {
+  const EvalRun run =
+      RunEval({"--from", "0", "--to", "1000", "--step", "0.01", "sin(x)*cos(x)+sqrt(x)"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 100001);
+  EXPECT_NE(run.out.find("\n40.93\t6.4864774041737006\n"), std::string::npos);
+  std::uint64_t hash = 0xcbf29ce484222325;
+  for (unsigned char byte : run.out) hash = (hash ^ byte) * 0x100000001b3;
+  EXPECT_EQ(hash, 0x92c5b3ab11c21b42u);
 }
 
 TEST(EvalTableFailures, StayInPlace) {
