@@ -1,0 +1,55 @@
+#include "plot/plot_frame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "plot/ticks.h"
+
+namespace vantorel::plot {
+namespace {
+
+// Values beyond this are drawn at the border, and keep every width finite.
+constexpr double kLargest = 1e300;
+
+}  // namespace
+
+Range AutoYRange(const std::vector<Sample>& samples) {
+  std::vector<double> values;
+  for (const Sample& s : samples)
+    if (HasValue(s)) values.push_back(std::clamp(s.y, -kLargest, kLargest));
+  if (values.empty()) return {-1, 1};
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  const double q05 = values[n * 5 / 100], q95 = values[(n - 1) - n * 5 / 100];
+  const double core = q95 - q05;
+  Range r{q05, q95};
+  for (double v : values)
+    if (v >= q05 - core && v <= q95 + core) r = {std::min(r.low, v), std::max(r.high, v)};
+  const double half = r.Width() / 2, mid = r.low + half;
+  if (!(half > std::fabs(mid) * 1e-12)) {
+    const double pad = std::max(1.0, std::fabs(mid) * 1e-3);
+    return {mid - pad, mid + pad};
+  }
+  return {r.low - r.Width() / 20, r.high + r.Width() / 20};
+}
+
+PlotFrame MakeFrame(const PlotFunction& f, const PlotView& view, int width, int height) {
+  width = std::max(width, 16);
+  height = std::max(height, 16);
+  PlotFrame frame;
+  frame.x = view.X();
+  const int intervals = width / 2;
+  const std::vector<Sample> even = EvenSamples(f, frame.x, intervals);
+  frame.y = view.FixedY() ? *view.FixedY() : AutoYRange(even);
+  Refinement r;
+  r.y = frame.y;
+  r.tolerance = frame.y.Width() / height / 2;
+  r.finest = frame.x.Width() * 0x1p-40;
+  r.budget = 40L * intervals;
+  frame.curve = RefineCurve(f, even, r);
+  frame.xTicks = TickValues(frame.x, width / 100);
+  frame.yTicks = TickValues(frame.y, height / 60);
+  return frame;
+}
+
+}  // namespace vantorel::plot
