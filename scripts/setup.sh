@@ -12,6 +12,7 @@ packages=(
   libchm-dev fp-utils-3.2.2
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
+  qt6-svg-dev  # the plot window's SVG export (QSvgGenerator)
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)

@@ -20,6 +20,7 @@
 #include "ui/error_box.h"
 #include "ui/line_edit_control.h"
 #include "ui/plain_text_edit_control.h"
+#include "ui/plot/plot_window.h"
 #include "ui/qt_clipboard.h"
 #include "ui/settings_file.h"
 #include "ui/up_down.h"
@@ -119,6 +120,7 @@ bool TF_Main_LSF::StoreSettings() {
 void TF_Main_LSF::closeEvent(QCloseEvent* event) {
   // A failure to store keeps the window open; a later close tries again.
   if (FormClose()) {
+    if (plot_) plot_->close();
     event->accept();
   } else {
     event->ignore();

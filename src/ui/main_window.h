@@ -31,6 +31,7 @@ class QStatusBar;
 namespace vantorel::ui {
 
 class LineEditControl;
+class PlotWindow;
 class PlainTextEditControl;
 class QtClipboard;
 class UpDown;
@@ -72,6 +73,7 @@ class TF_Main_LSF : public QMainWindow {
   void Intermediateresult1Click();
   void Allsessionresults1Click();
   void Print1Click();
+  void Plot1Click();
   void About1Click();
   void Help1Click();
   void Exit1Click();
@@ -148,6 +150,8 @@ class TF_Main_LSF : public QMainWindow {
 
   QMenu* File1 = nullptr;
   QAction* Print1 = nullptr;
+  QAction* Plot1 = nullptr;
+  PlotWindow* plot_ = nullptr;  // made when first opened
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
   QAction* Exit1 = nullptr;

@@ -167,7 +167,7 @@ TEST_F(LayoutTest, MenuHasItsItemsMarksAndPictures) {
       shown << text;
     }
   }
-  EXPECT_EQ(shown, (QStringList{"[File]", "Print... (image)", "-", "About... (image)",
+  EXPECT_EQ(shown, (QStringList{"[File]", "Print... (image)", "Plot...", "-", "About... (image)",
                                 "Help... (image)", "-", "Exit (image)", "[Option]",
                                 "Show hints (on)", "[Preference]", "Intermediate result (on)",
                                 "All session results (off)"}));
