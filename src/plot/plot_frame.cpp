@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plot/cpu_clock.h"
 #include "plot/ticks.h"
 
 namespace vantorel::plot {
@@ -10,6 +11,21 @@ namespace {
 
 // Values beyond this are drawn at the border, and keep every width finite.
 constexpr double kLargest = 1e300;
+
+// Processor time for the even pass and for the refinement, so that a formula slow to
+// calculate (a long text) keeps the picture answering; a usual one needs far less.
+constexpr double kEvenPassSeconds = 0.05;
+constexpr double kRefineSeconds = 0.05;
+
+// Every 2 pixels, or fewer points (at least 16) when one calculation is slow.
+int EvenIntervals(const PlotFunction& f, Range x, int width) {
+  const double start = ThreadSeconds();
+  f(x.low);
+  const double cost = ThreadSeconds() - start;
+  const int wanted = width / 2;
+  if (!(cost * wanted > kEvenPassSeconds)) return wanted;
+  return std::max(16, int(kEvenPassSeconds / cost));
+}
 
 }  // namespace
 
@@ -38,7 +54,7 @@ PlotFrame MakeFrame(const PlotFunction& f, const PlotView& view, int width, int 
   height = std::max(height, 16);
   PlotFrame frame;
   frame.x = view.X();
-  const int intervals = width / 2;
+  const int intervals = EvenIntervals(f, frame.x, width);
   const std::vector<Sample> even = EvenSamples(f, frame.x, intervals);
   frame.y = view.FixedY() ? *view.FixedY() : AutoYRange(even);
   Refinement r;
@@ -46,9 +62,10 @@ PlotFrame MakeFrame(const PlotFunction& f, const PlotView& view, int width, int 
   r.tolerance = frame.y.Width() / height / 2;
   r.finest = frame.x.Width() * 0x1p-40;
   r.budget = 40L * intervals;
+  r.deadline = ThreadSeconds() + kRefineSeconds;
   frame.curve = RefineCurve(f, even, r);
   frame.xTicks = TickValues(frame.x, width / 100);
-  frame.yTicks = TickValues(frame.y, height / 60);
+  frame.yTicks = TickValues(frame.y, height / 50);
   return frame;
 }
 

@@ -26,8 +26,8 @@ struct PlotFrame {
 Range AutoYRange(const std::vector<Sample>& samples);
 
 // The frame of `view` in a plot area of `width` × `height` pixels: y from the view when
-// fixed, else from the curve; the curve sampled every 2 pixels, then refined to half a
-// pixel.
+// fixed, else from the curve; the curve sampled every 2 pixels (less often for a formula
+// slow to calculate), then refined to half a pixel as long as time allows.
 PlotFrame MakeFrame(const PlotFunction& f, const PlotView& view, int width, int height);
 
 }  // namespace vantorel::plot

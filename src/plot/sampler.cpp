@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "plot/cpu_clock.h"
+
 namespace vantorel::plot {
 namespace {
 
@@ -30,7 +32,8 @@ class Refiner {
   void Jump(const Sample& a, const Sample& m, const Sample& b, int depth);
 
   Sample At(double x) {
-    --budget_;
+    // The clock is read now and then: it costs about as much as a short formula.
+    if (--budget_ % 32 == 0 && ThreadSeconds() > r_.deadline) budget_ = 0;
     const std::optional<double> y = f_(x);
     return {x, y ? *y : kGap};
   }
@@ -62,7 +65,11 @@ void Refiner::Interval(const Sample& a, const Sample& b, int depth) {
   if (!va && !vb) return out_.push_back(b);
   if (Unseen(a, b)) return Gap(a, b);
   const double mid = a.x + (b.x - a.x) / 2;
-  if (budget_ <= 0) return out_.push_back(b);
+  if (budget_ <= 0) {
+    // No time left to look closer: a chord across half the picture may bridge a pole.
+    if (va && vb && std::abs(Seen(b.y) - Seen(a.y)) > r_.y.Width() / 2) return Gap(a, b);
+    return out_.push_back(b);
+  }
   if (!(b.x - a.x > r_.finest) || mid <= a.x || mid >= b.x) {
     // As narrow as it matters: a change still in sight is a pole or a step.
     if (va && vb && std::abs(Seen(b.y) - Seen(a.y)) > r_.tolerance) return Gap(a, b);

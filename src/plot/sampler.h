@@ -28,6 +28,7 @@ struct Refinement {
   int bendHalvings = 6;  // of an even interval where the curve still bends
   double finest = 0;  // the narrowest interval worth halving, for edges and jumps
   long budget = 0;    // evaluations in all, so that no formula makes drawing slow
+  double deadline = HUGE_VAL;  // ThreadSeconds() by which to stop: for slow formulas
 };
 
 // The even samples with the points `r` asks for added between them, in increasing x.

@@ -108,6 +108,18 @@ TEST(Sampling, MorePointsWhereTheCurveBendsAndEveryChordWithinHalfAPixel) {
   }
 }
 
+TEST(Sampling, AFormulaSlowToCalculateGetsFewerPointsYetOneWholeLine) {
+  std::string sum = "x";
+  while (sum.size() < (1u << 20)) sum += "+x";
+  const PlotFrame frame = MakeFrame(FormulaFunction(sum, '.', AngleMode::Radians), PlotView(0),
+                                    800, 500);
+  EXPECT_LT(frame.curve.size(), 401u);
+  const auto pieces = Pieces(frame.curve);
+  ASSERT_EQ(pieces.size(), 1u);
+  EXPECT_EQ(pieces[0].front().x, -10);
+  EXPECT_EQ(pieces[0].back().x, 10);
+}
+
 TEST(Sampling, YRangeIgnoresTheSpikesNextToPolesAndIsEmptyWithoutValues) {
   const Sampled tan({"tan(x)", AngleMode::Radians, 0, 7, Everywhere, {}});
   EXPECT_LT(tan.Frame().y.low, -5);
