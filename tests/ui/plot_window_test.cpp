@@ -41,6 +41,7 @@ void AnswerSaveDialog(const QString& path) {
 TEST_F(WindowTest, PlotOpensFromTheMenuFollowsComputeZoomsPansExportsAndClosesWithTheWindow) {
   Open();
   Window().ExpressionEditor().SetText("square(x) comment");
+  EXPECT_EQ(Window().findChild<PlotWindow*>(), nullptr) << "made when first opened, not at start";
   auto* file = Control<QMenu>("File1");
   Window().menuBar()->setActiveAction(file->menuAction());
   QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(Control<QAction>("Plot1")).center());
@@ -63,6 +64,9 @@ TEST_F(WindowTest, PlotOpensFromTheMenuFollowsComputeZoomsPansExportsAndClosesWi
   EXPECT_LT(plot.View().X().low, 7);
   EXPECT_DOUBLE_EQ(plot.View().X().Width(), 16);
   EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("PlotStatus"))->text().startsWith("x = "));
+  QTest::mouseDClick(&plot, Qt::LeftButton, {}, middle.toPoint());
+  EXPECT_EQ(plot.View().X(), (Range{5, 25})) << "a double click goes back to the start";
+  plot.View().Zoom(15, 0, 0.5);
 
   Window().ExpressionEditor().SetText("sqrt(x)");
   Window().XValueEditor().SetText("3");
@@ -80,6 +84,8 @@ TEST_F(WindowTest, PlotOpensFromTheMenuFollowsComputeZoomsPansExportsAndClosesWi
   EXPECT_EQ(QApplication::clipboard()->image().size(), plot.size());
   EXPECT_FALSE(window->SavePng(folder.filePath(QStringLiteral("missing/curve.png"))));
   EXPECT_EQ(errors_.value(0), "Unable to write " + folder.filePath("missing/curve.png") + ".");
+  EXPECT_FALSE(window->SaveSvg(folder.filePath(QStringLiteral("missing/curve.svg"))));
+  EXPECT_EQ(errors_.value(1), "Unable to write " + folder.filePath("missing/curve.svg") + ".");
 
   ASSERT_TRUE(Window().close());
   EXPECT_FALSE(window->isVisible());

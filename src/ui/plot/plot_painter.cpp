@@ -1,9 +1,9 @@
 #include "ui/plot/plot_painter.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "plot/ticks.h"
 
@@ -77,21 +77,20 @@ bool Clip(QPointF& a, QPointF& b, double top, double bottom) {
 
 void PaintCurve(QPainter& p, const Mapping& m, const plot::PlotFrame& frame) {
   const double top = m.area.top() - m.area.height(), bottom = m.area.bottom() + m.area.height();
-  QPainterPath path;
+  std::vector<QPolygonF> lines;
   for (const auto& piece : plot::Pieces(frame.curve)) {
     for (std::size_t i = 1; i < piece.size(); ++i) {
       QPointF a(m.X(piece[i - 1].x), m.Y(piece[i - 1].y)), b(m.X(piece[i].x), m.Y(piece[i].y));
       if (!Clip(a, b, top, bottom)) continue;
-      if (path.elementCount() == 0 || path.currentPosition() != a) path.moveTo(a);
-      path.lineTo(b);
+      if (lines.empty() || lines.back().isEmpty() || lines.back().back() != a) lines.push_back({a});
+      lines.back().push_back(b);
     }
   }
   p.save();
   p.setClipRect(m.area);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(kCurve, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
+  for (const QPolygonF& line : lines) p.drawPolyline(line);
   p.restore();
 }
 

@@ -97,13 +97,14 @@ bool PlotWindow::SaveSvg(const QString& path) {
   svg.setTitle(QStringLiteral("Plot"));
   svg.setDescription(formula_);
   QPainter painter;
-  if (!painter.begin(&svg)) {
-    if (showError_) showError_(QStringLiteral("Unable to write %1").arg(path));
-    return false;
+  bool written = painter.begin(&svg);
+  if (written) {
+    painter.setFont(plot_->font());
+    plot_->Render(painter, QRectF(QPointF(0, 0), plot_->size()));
+    written = painter.end();
   }
-  painter.setFont(plot_->font());
-  plot_->Render(painter, QRectF(QPointF(0, 0), plot_->size()));
-  return painter.end();
+  if (!written && showError_) showError_(QStringLiteral("Unable to write %1").arg(path));
+  return written;
 }
 
 void PlotWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(plot_->Picture()); }
