@@ -24,7 +24,7 @@ int EvenIntervals(const PlotFunction& f, Range x, int width) {
   const double cost = ThreadSeconds() - start;
   const int wanted = width / 2;
   if (!(cost * wanted > kEvenPassSeconds)) return wanted;
-  return std::max(16, int(kEvenPassSeconds / cost));
+  return std::max(std::min(16, wanted), int(kEvenPassSeconds / cost));  // below `wanted`
 }
 
 }  // namespace
