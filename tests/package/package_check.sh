@@ -43,6 +43,13 @@ step "dpkg -x"
 root=$work/root
 dpkg -x "$deb" "$root"
 bin=$root/usr/bin
+# The manual pages and the metainfo name the version by hand: they must follow the build's.
+version=$(dpkg-deb -f "$deb" Version)
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  zgrep -q "^\.TH .*\"Vantorel $version\"" "$page" || fail "$(basename "$page") is not of $version"
+done
+grep -q "<release version=\"$version\"" "$root"/usr/share/metainfo/*.xml \
+  || fail "the metainfo has no release $version"
 
 step "vantorel-eval"
 [[ $("$bin/vantorel-eval" --x 2 "power(x;10)") == 1024 ]] || fail "vantorel-eval computes wrongly"
