@@ -85,15 +85,18 @@ status=0; run timeout 2 "$bin/vantorel-packaged" >"$work/start.log" 2>&1 || stat
 [[ $status -eq 124 ]] || { cat "$work/start.log"; fail "vantorel ended at once (status $status)"; }
 
 step "help file and settings file of the installed copy"
-coproc PROBE { run timeout 20 "$bin/vantorel" 2>/dev/null; }
+mkfifo "$work/to-probe" "$work/from-probe"
+run timeout 20 "$bin/vantorel" <"$work/to-probe" >"$work/from-probe" 2>/dev/null &
+probe_pid=$!
+exec {to_probe}>"$work/to-probe" {from_probe}<"$work/from-probe"
 said=()
-while IFS= read -r -t 20 line <&"${PROBE[0]}"; do
+while IFS= read -r -t 20 line <&"$from_probe"; do
   said+=("$line")
-  [[ $line == running ]] && echo help >&"${PROBE[1]}"
-  [[ $line == help-shown:* ]] && echo close >&"${PROBE[1]}"
-  [[ $line == ended ]] && break
+  [[ $line == running ]] && echo help >&"$to_probe"
+  [[ $line == help-shown:* ]] && echo close >&"$to_probe"
 done
-wait "$PROBE_PID" || true
+exec {to_probe}>&- {from_probe}<&-
+wait "$probe_pid" || true
 printf '  %s\n' "${said[@]}"
 printf '%s\n' "${said[@]}" | grep -qx 'help-shown: yes' || fail "the help file was not found"
 ini=$home/.config/vantorel/VANTOREL.INI
