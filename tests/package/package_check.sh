@@ -64,20 +64,43 @@ mv "$bin/vantorel" "$bin/vantorel-packaged"
 install -m 755 "$probe" "$bin/vantorel"
 
 # The installed program runs as an ordinary user, who cannot write to usr/bin; root
-# could, so root runs it as nobody.
+# could, so root runs it as nobody, and later once as itself.
 user=()
 home=$work/home
-mkdir -p "$home" "$work/run"
-chmod 700 "$work/run"
+runtime=$work/run
+mkdir -p "$home" "$runtime"
+chmod 700 "$runtime"
 if [[ $(id -u) -eq 0 ]]; then
   user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  chown nobody:nogroup "$home" "$work/run"
+  chown nobody:nogroup "$home" "$runtime"
 else
   chmod a-w "$bin"
 fi
 run() {
-  env HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen \
+  env HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen \
     "${user[@]}" "$@"
+}
+
+# Asks the installed copy for its help, then closes it, which stores the formula in the
+# user's configuration folder and nowhere in usr/bin.
+converse() {
+  rm -f "$work/to-probe" "$work/from-probe"
+  mkfifo "$work/to-probe" "$work/from-probe"
+  run timeout 20 "$bin/vantorel" <"$work/to-probe" >"$work/from-probe" 2>/dev/null &
+  local probe_pid=$! to_probe from_probe line said=()
+  exec {to_probe}>"$work/to-probe" {from_probe}<"$work/from-probe"
+  while IFS= read -r -t 20 line <&"$from_probe"; do
+    said+=("$line")
+    [[ $line == running ]] && echo help >&"$to_probe"
+    [[ $line == help-shown:* ]] && echo close >&"$to_probe"
+  done
+  exec {to_probe}>&- {from_probe}<&-
+  wait "$probe_pid" || true
+  printf '  %s\n' "${said[@]}"
+  printf '%s\n' "${said[@]}" | grep -qx 'help-shown: yes' || fail "the help file was not found"
+  local ini=$home/.config/vantorel/VANTOREL.INI
+  grep -q '^StoredValue=' "$ini" 2>/dev/null || fail "no formula stored in $ini"
+  [[ ! -e $bin/VANTOREL.INI ]] || fail "the settings file went to usr/bin"
 }
 
 step "vantorel starts"
@@ -85,23 +108,15 @@ status=0; run timeout 2 "$bin/vantorel-packaged" >"$work/start.log" 2>&1 || stat
 [[ $status -eq 124 ]] || { cat "$work/start.log"; fail "vantorel ended at once (status $status)"; }
 
 step "help file and settings file of the installed copy"
-mkfifo "$work/to-probe" "$work/from-probe"
-run timeout 20 "$bin/vantorel" <"$work/to-probe" >"$work/from-probe" 2>/dev/null &
-probe_pid=$!
-exec {to_probe}>"$work/to-probe" {from_probe}<"$work/from-probe"
-said=()
-while IFS= read -r -t 20 line <&"$from_probe"; do
-  said+=("$line")
-  [[ $line == running ]] && echo help >&"$to_probe"
-  [[ $line == help-shown:* ]] && echo close >&"$to_probe"
-done
-exec {to_probe}>&- {from_probe}<&-
-wait "$probe_pid" || true
-printf '  %s\n' "${said[@]}"
-printf '%s\n' "${said[@]}" | grep -qx 'help-shown: yes' || fail "the help file was not found"
-ini=$home/.config/vantorel/VANTOREL.INI
-grep -q '^StoredValue=' "$ini" 2>/dev/null || fail "no formula stored in $ini"
-[[ ! -e $bin/VANTOREL.INI ]] || fail "the settings file went to usr/bin"
+converse
+if [[ $(id -u) -eq 0 ]]; then
+  step "the same, run by root, who owns usr/bin"
+  user=()
+  home=$work/root-home
+  runtime=$work/root-run
+  mkdir -m 700 "$home" "$runtime"
+  converse
+fi
 
 step lintian
 # Warnings are shown; errors fail the check.
