@@ -13,6 +13,13 @@ packages=(
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
   qt6-svg-dev  # the plot window's SVG export (QSvgGenerator)
+  dpkg-dev  # the Debian package: cpack finds its dependencies with dpkg-shlibdeps
+  librsvg2-bin  # the package's 48 px icon is drawn from the SVG with rsvg-convert
+  lintian  # the package test: Debian's package checker
+  appstream  # the package test: appstreamcli validates the metainfo
+  desktop-file-utils  # the package test: desktop-file-validate
+  man-db  # the package test: man -l renders the manual pages
+  groff-base  # the package test: man's formatter
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)

@@ -18,6 +18,7 @@
 #include "platform/regional_settings.h"
 #include "ui/default_formula.h"
 #include "ui/error_box.h"
+#include "ui/help_file_location.h"
 #include "ui/line_edit_control.h"
 #include "ui/plain_text_edit_control.h"
 #include "ui/plot/plot_window.h"
@@ -84,7 +85,7 @@ void TF_Main_LSF::BindEditors() {
 void TF_Main_LSF::FormCreate() {
   appMessage_ = platform::AppMessageId();
   qApp->installEventFilter(this);
-  helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/VANTOREL.chm");
+  helpFile_ = HelpFileLocation(QCoreApplication::applicationDirPath());
   Memo2.clear();
   const char separator = separator_();
   Nrptbtn->setText(QString(QLatin1Char(separator)));
