@@ -12,6 +12,10 @@ packages=(
   libchm-dev fp-utils-3.2.2
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
+  libcups2-dev  # the print server's answer to a job, which Qt's printing drops
+  cups-daemon  # the print tests run a private print server
+  cups-client  # lpadmin, to set up the print tests' private printer
+  printer-driver-cups-pdf  # the PDF printer of the print tests (the package of cups-pdf)
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)
