@@ -1,5 +1,6 @@
 #include "shell/text_print_form.h"
 
+#include "shell/minimised_modal.h"
 #include "shell/report_printer.h"
 #include "shell/window_font.h"
 #include "ui/error_box.h"
@@ -51,6 +52,7 @@ TTextPrintForm::TTextPrintForm()
   BuildButtons();
 
   connect(this, &QDialog::finished, this, &TTextPrintForm::FormClose);
+  new MinimisedModalReturn(*this);
 }
 
 void TTextPrintForm::BuildButtons() {
