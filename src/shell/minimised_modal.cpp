@@ -16,16 +16,24 @@ bool MinimisedModalReturn::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   const bool turnedTo = type == QEvent::WindowActivate || type == QEvent::WindowStateChange;
   if (!turnedTo && type != platform::AppMessageId()) return false;
-  if (!modal_.isVisible() || !(modal_.windowState() & Qt::WindowMinimized)) return false;
-  if (turnedTo && !Blocks(watched)) return false;
-  // The main window answers a second start by coming to the front itself: the modal
-  // window follows it there once that is done, and the event goes on to it unchanged.
-  QTimer::singleShot(0, &modal_, [this] { BringBack(); });
+  if (!modal_.isVisible() || !Minimised()) return false;
+  // The desktop may hand the focus to a blocked window the moment the modal one goes:
+  // hiding those too, at once, leaves nothing on screen that looks alive but is not.
+  if (watched == &modal_ && type == QEvent::WindowStateChange) {
+    MinimiseBlocked();
+  } else if (!turnedTo || Blocks(watched)) {
+    // A second start brings the main window to the front: the modal window follows it
+    // there once that is done, and the event goes on to it unchanged.
+    QTimer::singleShot(0, &modal_, [this] { BringBack(); });
+  }
   return false;
 }
 
-// A visible window of the program, outside `modal_`, that its modality shuts off and
-// that is not minimised itself.
+bool MinimisedModalReturn::Minimised() const {
+  return modal_.windowState() & Qt::WindowMinimized;
+}
+
+// A window of the program on screen, outside `modal_`, that its modality shuts off.
 bool MinimisedModalReturn::Blocks(const QObject* watched) const {
   if (!watched->isWidgetType()) return false;
   const auto* window = static_cast<const QWidget*>(watched);
@@ -34,10 +42,15 @@ bool MinimisedModalReturn::Blocks(const QObject* watched) const {
          !(window->windowState() & Qt::WindowMinimized);
 }
 
+void MinimisedModalReturn::MinimiseBlocked() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (Blocks(window)) window->showMinimized();
+  }
+}
+
 void MinimisedModalReturn::BringBack() {
-  if (!(modal_.windowState() & Qt::WindowMinimized)) return;
+  if (!modal_.isVisible() || !Minimised()) return;
   modal_.setWindowState(modal_.windowState() & ~Qt::WindowMinimized);
-  modal_.show();
   modal_.raise();
   modal_.activateWindow();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// A modal window that the user minimises keeps blocking every other window of the
-// program while it is out of sight, so the program looks locked. This brings it back to
-// the front as soon as the user turns to a window it blocks (activates it or restores it
-// from the task bar) or a second start of the program arrives.
+// A modal window that the user minimises would keep blocking every other window of the
+// program from out of sight, so that the program looks locked. So the windows it blocks
+// go to the task bar with it, and it comes back to the front as soon as the user turns to
+// one of them again (restores or activates it) or a second start of the program arrives.
 
 #include <QObject>
 
@@ -19,7 +19,9 @@ class MinimisedModalReturn : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool Minimised() const;
   bool Blocks(const QObject* watched) const;
+  void MinimiseBlocked();
   void BringBack();
 
   QWidget& modal_;
