@@ -16,6 +16,7 @@ packages=(
   cups-daemon  # the print tests run a private print server
   cups-client  # lpadmin, to set up the print tests' private printer
   printer-driver-cups-pdf  # the PDF printer of the print tests (the package of cups-pdf)
+  openbox  # a window manager under Xvfb, for the test that minimises the report window
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)
