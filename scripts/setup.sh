@@ -20,6 +20,11 @@ packages=(
   desktop-file-utils  # the package test: desktop-file-validate
   man-db  # the package test: man -l renders the manual pages
   groff-base  # the package test: man's formatter
+  libcups2-dev  # the print server's answer to a job, which Qt's printing drops
+  cups-daemon  # the print tests run a private print server
+  cups-client  # lpadmin, to set up the print tests' private printer
+  printer-driver-cups-pdf  # the PDF printer of the print tests (the package of cups-pdf)
+  openbox  # a window manager under Xvfb, for the test that minimises the report window
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)

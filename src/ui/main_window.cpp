@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
-#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
 
@@ -19,6 +18,7 @@
 #include "ui/default_formula.h"
 #include "ui/error_box.h"
 #include "ui/help_file_location.h"
+#include "ui/hint_bar.h"
 #include "ui/line_edit_control.h"
 #include "ui/plain_text_edit_control.h"
 #include "ui/plot/plot_window.h"
@@ -134,7 +134,7 @@ void TF_Main_LSF::closeEvent(QCloseEvent* event) {
 
 bool TF_Main_LSF::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    if (HintsShown()) StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    if (HintsShown()) StatusBar1->ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);

@@ -26,10 +26,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
-class QStatusBar;
 
 namespace vantorel::ui {
 
+class HintBar;
 class LineEditControl;
 class PlotWindow;
 class PlainTextEditControl;
@@ -142,7 +142,7 @@ class TF_Main_LSF : public QMainWindow {
   QLabel* Panel2 = nullptr;
   QWidget* Panel3 = nullptr;
   QScrollArea* ConstantScrollBox1 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
+  HintBar* StatusBar1 = nullptr;
   std::map<std::string, QPushButton*, std::less<>> keys_;
   QPushButton* Nrptbtn = nullptr;
   QStringList Memo1;
