@@ -1,18 +1,13 @@
 #include "ui/ignored_notice.h"
 
-#include <QLabel>
-#include <QStatusBar>
 #include <optional>
 
 #include "engine/ignored_text.h"
+#include "ui/hint_bar.h"
 
 namespace vantorel::ui {
 
-IgnoredNotice::IgnoredNotice(QStatusBar& statusBar)
-    : statusBar_(statusBar), label_(new QLabel(&statusBar)) {
-  label_->setObjectName(QStringLiteral("IgnoredNotice"));
-  statusBar_.addWidget(label_, 1);
-}
+IgnoredNotice::IgnoredNotice(HintBar& statusBar) : statusBar_(statusBar) {}
 
 void IgnoredNotice::Show(std::string_view formula, std::size_t formulaEnd) {
   const std::optional<IgnoredTail> tail = NoticeableTail(formula, formulaEnd);
@@ -27,18 +22,14 @@ void IgnoredNotice::Show(std::string_view formula, std::size_t formulaEnd) {
                                              static_cast<qsizetype>(kIgnoredNoticeLead.size())) +
                          u'"' + excerpt + (tail->shortened ? QStringLiteral("\u2026") : QString()) +
                          u'"';
-  label_->setText(notice);
-  // The pointer may rest on a key whose hint holds the bar: the notice takes its place
-  // until the pointer moves on, and then stays underneath.
-  statusBar_.showMessage(notice);
+  // The pointer rests on the Compute key, whose hint holds the bar: the notice takes its
+  // place at once, until the next hint.
+  statusBar_.ShowHint(QString());
+  statusBar_.ShowNotice(notice);
 }
 
-void IgnoredNotice::Clear() {
-  if (label_->text().isEmpty()) return;
-  if (statusBar_.currentMessage() == label_->text()) statusBar_.clearMessage();
-  label_->clear();
-}
+void IgnoredNotice::Clear() { statusBar_.ShowNotice(QString()); }
 
-QString IgnoredNotice::Text() const { return label_->text(); }
+QString IgnoredNotice::Text() const { return statusBar_.Notice(); }
 
 }  // namespace vantorel::ui

@@ -13,6 +13,7 @@
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
 #include "ui/plain_text_edit_control.h"
+#include "ui/plot/plot_window.h"
 #include "ui/up_down.h"
 
 namespace vantorel::ui {
@@ -39,6 +40,7 @@ void TF_Main_LSF::ComputebtnClick() {
   const long double x = ReadXValue(xText, separator);
   const std::string formula = expression_->Text();
   const AngleMode mode = Mode();
+  if (plot_) plot_->Follow(formula, separator, mode, double(x));
   const double value = engine_.Evaluate(formula, x, separator, mode);
   const std::string shown = FormatResult(value, Precision(), separator);
   result_->SetText(shown);
