@@ -12,6 +12,7 @@ packages=(
   libchm-dev fp-utils-3.2.2
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
+  libflint-arb-dev  # ball arithmetic (and FLINT's exact rationals) for the exact arithmetic
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)
