@@ -43,16 +43,20 @@ struct Fraction {
 constexpr Fraction kSines[12] = {{0, 1}, {1, 2}, {0, 0}, {1, 1},  {0, 0},  {1, 2},
                                  {0, 1}, {-1, 2}, {0, 0}, {-1, 1}, {0, 0}, {-1, 2}};
 
-// `count` whole parts of 1/`parts` half turn when the rational `s` is one, else -1.
+// How many times 1/`parts` goes into the rational `s` when that is a small whole number,
+// else kNotWhole.
+constexpr slong kNotWhole = -1000;
 slong WholeParts(const Real& s, slong parts) {
-  if (!s.IsRational()) return -1;
+  if (!s.IsRational()) return kNotWhole;
   fmpz_t scaled;
   fmpz_init(scaled);
   fmpz_mul_si(scaled, fmpq_numref(s.Q()), parts);
-  slong count = -1;
+  slong count = kNotWhole;
   if (fmpz_divisible(scaled, fmpq_denref(s.Q()))) {
     fmpz_divexact(scaled, scaled, fmpq_denref(s.Q()));
-    count = fmpz_get_si(scaled);
+    if (fmpz_bits(scaled) < 16) {
+      count = fmpz_get_si(scaled);
+    }
   }
   fmpz_clear(scaled);
   return count;

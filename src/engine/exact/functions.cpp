@@ -104,6 +104,15 @@ void Exponential(Real& a, Pass& pass) {
   if (a.IsRational() ? fmpq_cmp_si(a.Q(), kLargest) > 0 : IsAbove(a.B(), kLargest)) {
     FailCalculation(ErrorCode::OutOfRange);
   }
+  // Below e^-(2^40) only a bound is kept: Arb would need memory for the exponent's bits.
+  arb_struct* ball = a.Ball(pass.Prec());
+  if (arf_sgn(arb_midref(ball)) < 0 &&
+      arf_cmpabs_2exp_si(arb_midref(ball), 40) > 0) {
+    arb_zero(ball);
+    mag_set_ui_2exp_si(arb_radref(ball), 1, -(slong{1} << 40));
+    a.MarkBall();
+    return;
+  }
   Apply(arb_exp, a, pass);
 }
 
@@ -206,7 +215,33 @@ void ArcTan2(Real& y, Real& x, Pass& pass) {
   ToAngleUnit(y, pass);
 }
 
+// Beyond this magnitude of the argument e^-|x| is below 2^-140000: the hyperbolic
+// functions are held as bounds rather than worked out (Arb would need memory for it).
+constexpr slong kHugeArgument = 100000;
+constexpr slong kBelowHuge = -140000;
+
+// The value of a hyperbolic function for |a| beyond kHugeArgument: tanh and coth are
+// within the bound of +-1, sech and csch within it of 0, sinh and cosh out of range.
+bool HugeArgument(FunctionId id, Real& a, Pass& pass) {
+  bool huge = a.IsRational() ? fmpz_cmpabs(fmpq_numref(a.Q()), fmpq_denref(a.Q())) > 0 &&
+                                   arf_cmpabs_2exp_si(arb_midref(a.Ball(pass.Prec())), 17) > 0
+                             : arf_cmpabs_2exp_si(arb_midref(a.B()), 17) > 0;
+  if (!huge) return false;
+  if (id == FunctionId::SinH || id == FunctionId::CosH) FailCalculation(ErrorCode::OutOfRange);
+  int sign = pass.Sign(a);
+  arb_struct* ball = a.B();
+  if (id == FunctionId::TanH || id == FunctionId::CotH) {
+    arb_set_si(ball, sign);
+  } else {
+    arb_zero(ball);
+  }
+  mag_set_ui_2exp_si(arb_radref(ball), 1, kBelowHuge);
+  a.MarkBall();
+  return true;
+}
+
 void Hyperbolic(FunctionId id, Real& a, Pass& pass) {
+  if (id != FunctionId::CotH && id != FunctionId::CscH && HugeArgument(id, a, pass)) return;
   switch (id) {
     case FunctionId::SinH: Apply(arb_sinh, a, pass); return;
     case FunctionId::CosH: Apply(arb_cosh, a, pass); return;
@@ -215,6 +250,7 @@ void Hyperbolic(FunctionId id, Real& a, Pass& pass) {
     case FunctionId::CotH:
     case FunctionId::CscH:
       if (pass.Sign(a) == 0) FailCalculation(ErrorCode::DivisionByZero);
+      if (HugeArgument(id, a, pass)) return;
       Apply(id == FunctionId::CotH ? arb_coth : arb_csch, a, pass);
       return;
     default: break;
