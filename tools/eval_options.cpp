@@ -15,6 +15,7 @@ struct RawCommandLine {
   std::map<std::string, std::string, std::less<>> values;  // by name without "--"
   std::vector<std::string> operands;
   bool help = false;
+  bool exact = false;
 };
 
 bool TakesValue(std::string_view name) {
@@ -64,6 +65,8 @@ RawCommandLine SplitArguments(const std::vector<std::string>& args) {
       optionsEnded = true;
     } else if (arg == "--help" || arg == "-h") {
       raw.help = true;
+    } else if (arg == "--exact") {
+      raw.exact = true;
     } else {
       AddOption(raw, args, i);
     }
@@ -144,6 +147,12 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
   options.mode = ReadMode(raw);
   options.precision = ReadPrecision(raw);
   if (Find(raw, "x")) options.x = ReadValue(raw, "x", options.separator);
+  options.exact = raw.exact;
+  if (Find(raw, "x")) options.xText = *Find(raw, "x");
+  if (Find(raw, "from") && Find(raw, "step")) {
+    options.fromText = *Find(raw, "from");
+    options.stepText = *Find(raw, "step");
+  }
   if (raw.operands.size() > 1) throw UsageError("give the formula as one argument, in quotes");
   if (!raw.operands.empty()) options.formula = raw.operands.front();
   options.table = ReadTable(raw, options.separator);
@@ -153,7 +162,7 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
 
 const char* SynopsisText() {
   return "usage: vantorel-eval [--x VALUE] [--mode radians|degrees|grads] [--separator .|,]\n"
-         "                     [--precision N] [--] [FORMULA]\n"
+         "                     [--precision N] [--exact] [--] [FORMULA]\n"
          "       vantorel-eval ... --from A --to B --step S [--] FORMULA\n";
 }
 
@@ -170,6 +179,9 @@ std::string HelpText() {
          "                    (default: that of the regional settings)\n"
          "  --precision N     round to N digits (0 to 15) after the separator; without\n"
          "                    it, the shortest text that reads back to the same value\n"
+         "  --exact           exact arithmetic: every number and x taken exactly from its\n"
+         "                    decimal text, the result the exact value correctly rounded\n"
+         "                    (a note on standard error where it could not be certified)\n"
          "  --                ends the options: a FORMULA may then begin with '-'\n"
          "  -h, --help        shows this text\n"
          "\n"

@@ -27,6 +27,9 @@ struct EvalOptions {
   std::optional<int> precision;  // none: the shortest text that reads back
   std::optional<TableRange> table;
   bool help = false;
+  // --exact: the exact arithmetic, with x, From and Step read exactly from their texts.
+  bool exact = false;
+  std::string xText = "15", fromText, stepText;
 };
 
 // A command line that asks for something impossible; the message says what.

@@ -12,6 +12,7 @@
 #include "editing/number_syntax.h"
 #include "engine/expression_engine.h"
 #include "eval_options.h"
+#include "exact_eval.h"
 
 namespace vantorel {
 namespace {
@@ -41,6 +42,10 @@ const ExpressionEngine& Engine() {
 }
 
 Outcome EvaluateOne(const EvalOptions& options, std::string_view formula, long double x) {
+  if (options.exact) {
+    ExactOutcome exact = EvaluateExactOne(options, formula);
+    return {exact.ok, exact.text};
+  }
   try {
     const double value = Engine().Evaluate(formula, x, options.separator, options.mode);
     return {true, options.precision ? FormatResult(value, *options.precision, options.separator)
@@ -78,6 +83,7 @@ bool RunBatch(const EvalOptions& options) {
 
 // x from From + i * Step, not by adding Step again and again, so that no error builds up.
 bool RunTable(const EvalOptions& options) {
+  if (options.exact) return RunExactTable(options);
   const TableRange& table = *options.table;
   bool allOk = true;
   for (std::int64_t i = 0; i < table.lines; ++i) {
