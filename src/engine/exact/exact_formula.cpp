@@ -1,9 +1,12 @@
 #include "engine/exact/exact_formula.h"
 
+#include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "engine/exact/constants.h"
+#include "engine/exact/fast_pass.h"
 #include "engine/exact/functions.h"
 #include "engine/exact/settle.h"
 #include "engine/formula_compiler.h"
@@ -56,8 +59,21 @@ struct ExactFormula::Impl {
   // The last table's From and Step, read once.
   std::string from, step;
   Real fromValue, stepValue, x;
+  // The long double pass for tables, its constant parts and its record: it switches
+  // itself off where it keeps failing (a cancelling formula), as the balls then cost less.
+  std::optional<exact::FastPass> fast;
+  std::vector<exact::Bounded> fastConstants;
+  exact::Bounded fromBounded, stepBounded;
+  bool fastReady = false;
+  bool fastOff = false;
+  long fastTried = 0;
+  long fastDecided = 0;
+  TablePassRecord record;
 
   void FindConstantParts();
+  bool PartsKept() const;
+  bool PrepareFastPass();
+  std::optional<double> TryFastPass(std::int64_t index);
   Real& Run(Pass& pass, int level, Real* xValue);
   ExactResult Loop(Real* xValue, bool wantDigits);
 };
@@ -159,6 +175,61 @@ ExactResult ExactFormula::Impl::Loop(Real* xValue, bool wantDigits) {
   }
 }
 
+// Whether a first ball pass has kept every constant part, which the long double pass needs.
+bool ExactFormula::Impl::PartsKept() const {
+  if (kept[0].empty()) return false;
+  for (std::size_t i = 0; i < partEnd.size(); ++i) {
+    if (partEnd[i] != kNone && !kept[0][i]) return false;
+  }
+  return true;
+}
+
+// The constant parts as the first ball pass kept them, and From and Step, as bounded long
+// doubles; false (and the pass off for good) when one of them has none.
+bool ExactFormula::Impl::PrepareFastPass() {
+  fast.emplace(program, mode, partEnd);
+  fastOff = !fast->Available();
+  fastConstants.assign(program.steps.size(), exact::Bounded{});
+  for (std::size_t i = 0; i < program.steps.size() && !fastOff; ++i) {
+    if (partEnd[i] == kNone) continue;
+    std::optional<exact::Bounded> b = kept[0][i] ? exact::ToBounded(*kept[0][i]) : std::nullopt;
+    if (!b) fastOff = true;
+    if (b) fastConstants[i] = *b;
+  }
+  std::optional<exact::Bounded> a = exact::ToBounded(fromValue);
+  std::optional<exact::Bounded> s = exact::ToBounded(stepValue);
+  if (!a || !s) fastOff = true;
+  if (!fastOff) {
+    fromBounded = *a;
+    stepBounded = *s;
+  }
+  fastReady = !fastOff;
+  return fastReady;
+}
+
+std::optional<double> ExactFormula::Impl::TryFastPass(std::int64_t index) {
+  if (fastOff || (!fastReady && !PrepareFastPass())) return std::nullopt;
+  constexpr long kWindow = 256;
+  if (fastTried >= kWindow) {  // fewer than one in eight decided: off for good
+    fastOff = fastDecided * 8 < fastTried;
+    fastTried = fastDecided = 0;
+    if (fastOff) return std::nullopt;
+  }
+  ++fastTried;
+  auto i = static_cast<long double>(index);
+  long double product = i * stepBounded.v;
+  long double value = fromBounded.v + product;
+  long double error = fromBounded.e + std::fabs(i) * stepBounded.e +
+                      (std::fabs(product) + std::fabs(value)) * 0x1p-64L + 0x1p-16300L;
+  std::optional<double> decided = fast->Decide({value, error}, fastConstants);
+  ++record.tried;
+  if (decided) {
+    ++fastDecided;
+    ++record.decided;
+  }
+  return decided;
+}
+
 ExactFormula::ExactFormula(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 ExactFormula::ExactFormula(ExactFormula&&) noexcept = default;
 ExactFormula& ExactFormula::operator=(ExactFormula&&) noexcept = default;
@@ -177,6 +248,7 @@ ExactFormula ExactFormula::Compile(std::string_view text, char decimalSeparator,
   return ExactFormula(std::move(impl));
 }
 
+ExactFormula::TablePassRecord ExactFormula::TablePass() const { return impl_->record; }
 bool ExactFormula::UsesX() const { return impl_->usesX; }
 AngleMode ExactFormula::Mode() const { return impl_->mode; }
 
@@ -207,6 +279,14 @@ ExactResult ExactFormula::CalculateStep(std::string_view from, std::string_view 
     }
     f.from = from;
     f.step = step;
+    f.fastReady = false;
+  }
+  if (!wantDigits && !f.fastOff && (f.fastReady || f.PartsKept())) {
+    if (std::optional<double> decided = f.TryFastPass(index)) {
+      ExactResult result;
+      result.value = *decided;
+      return result;
+    }
   }
   fmpq_mul_si(f.x.Q(), f.stepValue.Q(), index);
   fmpq_add(f.x.Q(), f.x.Q(), f.fromValue.Q());

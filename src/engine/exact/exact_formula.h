@@ -35,6 +35,13 @@ class ExactFormula {
   ExactResult CalculateStep(std::string_view from, std::string_view step, std::int64_t index,
                             bool wantDigits = true);
 
+  // How many values of tables the long double pass tried and decided, in all.
+  struct TablePassRecord {
+    long tried = 0;
+    long decided = 0;
+  };
+  TablePassRecord TablePass() const;
+
   bool UsesX() const;
   AngleMode Mode() const;
 
