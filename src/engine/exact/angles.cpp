@@ -79,7 +79,10 @@ void SinCos(Real& a, Real& sine, Real& cosine, Pass& pass) {
       cosine.SetSi(1);
       return;
     }
-    arb_sin_cos(sine.B(), cosine.B(), a.Ball(prec), prec);
+    // Reduced with as many more bits as the angle's integer part has.
+    slong whole = arf_abs_bound_lt_2exp_si(arb_midref(a.Ball(prec)));
+    slong wide = prec + std::clamp<slong>(whole, 0, kLargestExponent);
+    arb_sin_cos(sine.B(), cosine.B(), a.Ball(wide), wide);
     sine.MarkBall();
     cosine.MarkBall();
     return;

@@ -164,7 +164,7 @@ ExactResult ExactFormula::Impl::Loop(Real* xValue, bool wantDigits) {
       Real& value = Run(pass, level, xValue);
       ExactResult result;
       if (exact::Settle(value, pass, wantDigits, result)) {
-        result.certified = pass.Certified();
+        result.certified = result.certified && pass.Certified();
         return result;
       }
     } catch (const exact::Undecided&) {

@@ -2,6 +2,7 @@
 // One value of an exact calculation: an exact rational while the formula allows, else a
 // ball that holds the true value.
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/exact/arb_headers.h"
@@ -11,6 +12,8 @@ namespace vantorel::exact {
 // Rationals larger than this (numerator and denominator bits together) become balls, so
 // that a long formula of fractions cannot grow without bound.
 inline constexpr slong kRationalBits = 4096;
+// Beyond 2^kLargestExponent every value is out of the long double range.
+inline constexpr slong kLargestExponent = 16400;
 
 class Real {
  public:
@@ -41,8 +44,11 @@ class Real {
   // of radius zero whose midpoint a rational holds, changes sides.
   void MarkRational(slong prec) {
     rational_ = true;
-    if (fmpz_bits(fmpq_numref(q_)) + fmpz_bits(fmpq_denref(q_)) > kRationalBits) {
-      arb_set_fmpq(b_, q_, prec);
+    slong num = static_cast<slong>(fmpz_bits(fmpq_numref(q_)));
+    slong den = static_cast<slong>(fmpz_bits(fmpq_denref(q_)));
+    if (num + den > kRationalBits) {
+      // With its integer part's bits on top, so that an angle can still be reduced.
+      arb_set_fmpq(b_, q_, prec + std::clamp<slong>(num - den, 0, kLargestExponent));
       rational_ = false;
     }
   }

@@ -87,26 +87,29 @@ double Checked(double value) {
   return value == 0 ? 0.0 : value;
 }
 
+// Whether every point of [low, high] gives the same double (and the same digits).
+bool SameRounding(const arf_t low, const arf_t high, bool wantDigits, ExactResult& result) {
+  double lowValue = arf_get_d(low, ARF_RND_NEAR);
+  if (lowValue != arf_get_d(high, ARF_RND_NEAR)) return false;
+  result.value = lowValue;
+  if (!wantDigits || lowValue == 0 || std::isinf(lowValue)) return true;
+  result.shown = DigitsOf(low);
+  return result.shown == DigitsOf(high);
+}
+
+// At the cap a ball that still does not decide gives its midpoint's rounding, which is
+// then not certified.
 bool SettleBall(const arb_struct* ball, const Pass& pass, bool wantDigits, ExactResult& result) {
   arf_t low;
   arf_t high;
   arf_init(low);
   arf_init(high);
-  if (pass.AtCap()) {
-    arf_set(low, arb_midref(ball));
-    arf_set(high, low);
-  } else {
-    arb_get_lbound_arf(low, ball, ARF_PREC_EXACT);
-    arb_get_ubound_arf(high, ball, ARF_PREC_EXACT);
-  }
-  double lowValue = arf_get_d(low, ARF_RND_NEAR);
-  bool settled = lowValue == arf_get_d(high, ARF_RND_NEAR);
-  if (settled) {
-    result.value = lowValue;
-    if (wantDigits && lowValue != 0 && !std::isinf(lowValue)) {
-      result.shown = DigitsOf(low);
-      settled = pass.AtCap() || result.shown == DigitsOf(high);
-    }
+  arb_get_lbound_arf(low, ball, ARF_PREC_EXACT);
+  arb_get_ubound_arf(high, ball, ARF_PREC_EXACT);
+  bool settled = SameRounding(low, high, wantDigits, result);
+  if (!settled && pass.AtCap()) {
+    settled = SameRounding(arb_midref(ball), arb_midref(ball), wantDigits, result);
+    result.certified = false;
   }
   arf_clear(high);
   arf_clear(low);
@@ -161,6 +164,7 @@ RoundedDigits RoundTo15Digits(const fmpz_t num, const fmpz_t den) {
 
 bool Settle(Real& value, const Pass& pass, bool wantDigits, ExactResult& result) {
   result.shown = RoundedDigits{};
+  result.certified = true;
   if (!value.IsRational()) return SettleBall(value.B(), pass, wantDigits, result);
   result.value = Checked(RationalToDouble(value.Q()));
   if (wantDigits && result.value != 0) {
