@@ -62,6 +62,7 @@ class TF_Main_LSF : public QMainWindow {
   AngleMode Mode() const;
   bool ConstantsShown() const { return constantsShown_; }
   bool HintsShown() const;
+  bool ExactArithmetic() const;
 
   // Handlers of the window's commands.
   void ComputebtnClick();
@@ -101,6 +102,8 @@ class TF_Main_LSF : public QMainWindow {
   void KeyClick(const std::string& name);
   void Help(unsigned command, qintptr data);
   void RunHandler(const std::function<void()>& handler);
+  void ShowExactNotice(const std::string& shown80Bit, const std::string& formula,
+                       const std::string& xText, char separator, AngleMode mode);
 
   SeparatorSource separator_;
   ShellHooks hooks_;
@@ -153,6 +156,7 @@ class TF_Main_LSF : public QMainWindow {
   QAction* Exit1 = nullptr;
   QMenu* Option1 = nullptr;
   QAction* Showhints1 = nullptr;
+  QAction* Exactarithmetic1 = nullptr;
   QMenu* Preference1 = nullptr;
   QAction* Intermediateresult1 = nullptr;
   QAction* Allsessionresults1 = nullptr;

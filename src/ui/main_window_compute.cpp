@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
+#include <QStatusBar>
 #include <string_view>
 #include <utility>
 
@@ -9,12 +10,19 @@
 #include "engine/compiled_formula.h"
 #include "ui/compute_steps.h"
 #include "ui/default_formula.h"
+#include "ui/exact_compute.h"
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
 #include "ui/plain_text_edit_control.h"
 #include "ui/up_down.h"
 
 namespace vantorel::ui {
+namespace {
+
+const QString kNoticeStart = QStringLiteral("Exact arithmetic gives ");
+constexpr const char* kNotCertified = " (not certified)";
+
+}  // namespace
 
 // Four passes, each over the whole text: CR LF, then a lone CR, then a lone LF, then
 // "|", each becomes one blank. A pass that changes nothing leaves the editor alone, so
@@ -33,27 +41,49 @@ void TF_Main_LSF::NormaliseExpressionText() {
 void TF_Main_LSF::ComputebtnClick() {
   NormaliseExpressionText();
   Memo1.clear();
+  // The notice of an earlier computation goes; a hint stays.
+  if (StatusBar1->currentMessage().startsWith(kNoticeStart)) StatusBar1->clearMessage();
   const char separator = separator_();
   const std::string xText = xValue_->Text();
   const long double x = ReadXValue(xText, separator);
   const std::string formula = expression_->Text();
   const AngleMode mode = Mode();
-  const double value = engine_.Evaluate(formula, x, separator, mode);
-  const std::string shown = FormatResult(value, Precision(), separator);
-  result_->SetText(shown);
-
   ComputationReport report;
+  if (ExactArithmetic()) {
+    const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
+    if (!exact.ok) throw TMathExpr(exact.shown + (exact.certified ? "" : kNotCertified));
+    report.resultText = exact.shown;
+    report.fullValue = exact.fullValue;
+    report.arithmetic = exact.certified ? "exact arithmetic" : "exact arithmetic, not certified";
+  } else {
+    const double value = engine_.Evaluate(formula, x, separator, mode);
+    report.resultText = FormatResult(value, Precision(), separator);
+    report.fullValue = ShortestText(value, separator);
+    ShowExactNotice(report.resultText, formula, xText, separator, mode);
+  }
+  result_->SetText(report.resultText);
+
   report.number = ++computations_;
   report.when = QDateTime::currentDateTime();
   SplitAtComment(formula, CompiledFormula::Compile(formula, separator, mode).FormulaEnd(),
                  report);
   report.xText = xText;
   report.mode = mode;
-  report.resultText = shown;
-  report.fullValue = ShortestText(value, separator);
   Memo1 = ReportLines(report);
   if (!Memo2.isEmpty()) Memo2.append(QString());
   Memo2.append(Memo1);
+}
+
+// After an 80-bit result, the status bar says what the exact arithmetic would show
+// where that differs.
+void TF_Main_LSF::ShowExactNotice(const std::string& shown80Bit, const std::string& formula,
+                                  const std::string& xText, char separator, AngleMode mode) {
+  const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
+  if (exact.ok && exact.shown == shown80Bit) return;
+  QString notice = kNoticeStart + QString::fromLatin1(exact.ok ? "" : "no value: ") +
+                   QString::fromLatin1(exact.shown) +
+                   QString::fromLatin1(exact.certified ? "" : kNotCertified);
+  StatusBar1->showMessage(notice);
 }
 
 void TF_Main_LSF::ModeGroupClick() { commands_->ModeGroupClick(); }

@@ -140,7 +140,8 @@ FastPass::FastPass(const ExactProgram& program, AngleMode mode,
   }
 }
 
-std::optional<double> FastPass::Decide(const Bounded& x, const std::vector<Bounded>& constants) const {
+std::optional<double> FastPass::Decide(const Bounded& x,
+                                       const std::vector<Bounded>& constants) const {
   Bounded stack[64];
   std::size_t n = 0;
   for (std::size_t i = 0; i < program_.steps.size(); ++i) {
