@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editing/editing_commands.h"
@@ -102,7 +103,7 @@ class TF_Main_LSF : public QMainWindow {
   void KeyClick(const std::string& name);
   void Help(unsigned command, qintptr data);
   void RunHandler(const std::function<void()>& handler);
-  void ShowExactNotice(const std::string& shown80Bit, const std::string& formula,
+  void ShowExactNotice(const std::optional<std::string>& shown80Bit, const std::string& formula,
                        const std::string& xText, char separator, AngleMode mode);
 
   SeparatorSource separator_;

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QStatusBar>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -56,7 +57,13 @@ void TF_Main_LSF::ComputebtnClick() {
     report.fullValue = exact.fullValue;
     report.arithmetic = exact.certified ? "exact arithmetic" : "exact arithmetic, not certified";
   } else {
-    const double value = engine_.Evaluate(formula, x, separator, mode);
+    double value = 0;
+    try {
+      value = engine_.Evaluate(formula, x, separator, mode);
+    } catch (const TMathExpr&) {
+      ShowExactNotice(std::nullopt, formula, xText, separator, mode);
+      throw;
+    }
     report.resultText = FormatResult(value, Precision(), separator);
     report.fullValue = ShortestText(value, separator);
     ShowExactNotice(report.resultText, formula, xText, separator, mode);
@@ -74,12 +81,13 @@ void TF_Main_LSF::ComputebtnClick() {
   Memo2.append(Memo1);
 }
 
-// After an 80-bit result, the status bar says what the exact arithmetic would show
-// where that differs.
-void TF_Main_LSF::ShowExactNotice(const std::string& shown80Bit, const std::string& formula,
-                                  const std::string& xText, char separator, AngleMode mode) {
+// After an 80-bit result or failure (no text), the status bar says what the exact
+// arithmetic would show where that differs; where both fail it says nothing.
+void TF_Main_LSF::ShowExactNotice(const std::optional<std::string>& shown80Bit,
+                                  const std::string& formula, const std::string& xText,
+                                  char separator, AngleMode mode) {
   const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
-  if (exact.ok && exact.shown == shown80Bit) return;
+  if (exact.ok ? exact.shown == shown80Bit : !shown80Bit) return;
   QString notice = kNoticeStart + QString::fromLatin1(exact.ok ? "" : "no value: ") +
                    QString::fromLatin1(exact.shown) +
                    QString::fromLatin1(exact.certified ? "" : kNotCertified);
