@@ -38,9 +38,9 @@ struct ComputationReport {
 // formula before, the comment after, each without its surrounding blanks.
 void SplitAtComment(std::string_view text, std::size_t formulaEnd, ComputationReport& report);
 
-// The lines of one block: a header with the arithmetic, the formula, the comment when there is one, the x
-// value with the mode, the result as shown and the full value. Meant to be read on
-// paper, so every line says what it holds.
+// The lines of one block: a header that names the arithmetic, the formula, the comment
+// when there is one, the x value with the mode, the result as shown and the full value.
+// Meant to be read on paper, so every line says what it holds.
 QStringList ReportLines(const ComputationReport& report);
 
 }  // namespace vantorel::ui
