@@ -62,6 +62,11 @@ slong WholeParts(const Real& s, slong parts) {
   return count;
 }
 
+// Tangents and cotangents of the multiples of 45 degrees.
+constexpr slong kPole = 2;  // no value: a pole
+constexpr slong kTangents[4] = {0, 1, kPole, -1};
+constexpr slong kCotangents[4] = {kPole, 1, 0, -1};
+
 bool TableSine(const Fraction& f, Real& out) {
   if (f.denominator == 0) return false;
   fmpq_set_si(out.Q(), f.numerator, static_cast<ulong>(f.denominator));
@@ -112,10 +117,10 @@ void Tangent(Real& a, bool cotangent, Pass& pass) {
     InHalfTurns(a, s, pass);
     slong k = WholeParts(s, 4);  // multiples of 45 degrees: 0, 1, a pole or -1
     if (k >= 0) {
-      constexpr slong kPole = 2;  // no value: a pole
-      constexpr slong kTangents[4] = {0, 1, kPole, -1};
-      constexpr slong kCotangents[4] = {kPole, 1, 0, -1};
-      slong value = (cotangent ? kCotangents : kTangents)[k % 4];
+      // Tables at namespace scope: GCC 12 with -fsanitize=undefined reads a local
+      // constexpr array chosen by ?: as zeros.
+      const slong* table = cotangent ? kCotangents : kTangents;
+      slong value = table[k % 4];
       if (value == kPole) FailCalculation(ErrorCode::DivisionByZero);
       a.SetSi(value);
       return;
