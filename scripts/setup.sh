@@ -13,6 +13,19 @@ packages=(
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
   libflint-arb-dev  # ball arithmetic (and FLINT's exact rationals) for the exact arithmetic
+  qt6-svg-dev  # the plot window's SVG export (QSvgGenerator)
+  dpkg-dev  # the Debian package: cpack finds its dependencies with dpkg-shlibdeps
+  librsvg2-bin  # the package's 48 px icon is drawn from the SVG with rsvg-convert
+  lintian  # the package test: Debian's package checker
+  appstream  # the package test: appstreamcli validates the metainfo
+  desktop-file-utils  # the package test: desktop-file-validate
+  man-db  # the package test: man -l renders the manual pages
+  groff-base  # the package test: man's formatter
+  libcups2-dev  # the print server's answer to a job, which Qt's printing drops
+  cups-daemon  # the print tests run a private print server
+  cups-client  # lpadmin, to set up the print tests' private printer
+  printer-driver-cups-pdf  # the PDF printer of the print tests (the package of cups-pdf)
+  openbox  # a window manager under Xvfb, for the test that minimises the report window
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libbenchmark-dev libmuparser-dev python3-mpmath valgrind)

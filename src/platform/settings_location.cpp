@@ -75,12 +75,19 @@ bool IsPrivateFolder(const std::string& folder) {
   return faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+bool IsInstalledCopy(const std::string& program_folder) {
+  struct stat info {};
+  const std::string shared = WithSlash(program_folder) + "../share/vantorel";
+  return stat(shared.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::string SettingsFilePathForThisProgram() {
   if (QCoreApplication::instance() == nullptr) return {};
   const QString program = QCoreApplication::applicationFilePath();
   if (program.isEmpty()) return {};
   const QString folder = QFileInfo(program).absolutePath();
-  const bool own = IsPrivateFolder(QFile::encodeName(folder).toStdString());
+  const std::string folder_path = QFile::encodeName(folder).toStdString();
+  const bool own = IsPrivateFolder(folder_path) && !IsInstalledCopy(folder_path);
   std::string home = FromEnvironment("HOME");
   if (home.empty()) home = QFile::encodeName(QDir::homePath()).toStdString();
   return SettingsFilePath(QFile::encodeName(program).toStdString(), own,

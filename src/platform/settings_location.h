@@ -4,7 +4,8 @@
 // "CALC.INI"). The rule was made for names ending in ".exe", so such an ending is added
 // here to a name without one: the program "vantorel" uses "VANTOREL.INI".
 // The file lies beside the program only when the program's folder belongs to the user
-// and no one else may write to it. Otherwise (an installed copy, a copy run from a shared
+// and no one else may write to it, and the program is not an installed copy. Otherwise
+// (an installed copy, even one run by root, who owns /usr/bin; a copy run from a shared
 // folder such as /tmp, where another user could plant a file or a link of that name) it
 // lies in the user's configuration folder, for reading and writing alike.
 
@@ -28,6 +29,10 @@ std::string SettingsFilePath(std::string_view executable_path, bool program_fold
 // True for a real folder of this user that this user may write and no one else may
 // (neither its group nor others have write permission).
 bool IsPrivateFolder(const std::string& folder);
+
+// True when the program in `program_folder` is an installed copy: its shared files lie in
+// `program_folder`/../share/vantorel/, as an installation puts them.
+bool IsInstalledCopy(const std::string& program_folder);
 
 // `xdg_config_home`/vantorel when that is an absolute path, else `home`/.config/vantorel.
 std::string UserConfigFolder(std::string_view xdg_config_home, std::string_view home);

@@ -1,5 +1,7 @@
 #include "shell/report_printer.h"
 
+#include "platform/print_system.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPainter>
@@ -41,6 +43,25 @@ void DrawPages(QTextDocument& document, QPrinter& printer, QPainter& painter) {
   }
 }
 
+QString Refused(const QPrinter& printer) {
+  return QString("The printer %1 did not accept the print job").arg(printer.printerName());
+}
+
+// Whatever the printing system reports once the pages are drawn and the job is handed
+// over: the painter's end, the printer's state, and the print server's answer, which Qt
+// itself does not look at.
+QString JobError(const QPrinter& printer, bool ended) {
+  const QPrinter::PrinterState state = printer.printerState();
+  if (!ended || state == QPrinter::Error || state == QPrinter::Aborted) {
+    return printer.outputFileName().isEmpty()
+               ? Refused(printer)
+               : QString("Unable to write to %1").arg(printer.outputFileName());
+  }
+  if (!printer.outputFileName().isEmpty()) return {};
+  const QString reason = platform::LastPrintServerError();
+  return reason.isEmpty() ? QString() : Refused(printer) + ": " + reason;
+}
+
 }  // namespace
 
 QString PrintReport(const QTextDocument& report, QPrinter& printer) {
@@ -55,14 +76,10 @@ QString PrintReport(const QTextDocument& report, QPrinter& printer) {
   document->setPageSize(area);
 
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    return printer.outputFileName().isEmpty()
-               ? QString("The printer %1 did not accept the print job").arg(printer.printerName())
-               : QString("Unable to write to %1").arg(printer.outputFileName());
-  }
+  if (!painter.begin(&printer)) return JobError(printer, false);
   DrawPages(*document, printer, painter);
-  painter.end();
-  return {};
+  const bool ended = painter.end();
+  return JobError(printer, ended);
 }
 
 }  // namespace vantorel::shell

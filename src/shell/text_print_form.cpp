@@ -1,9 +1,11 @@
 #include "shell/text_print_form.h"
 
+#include "shell/minimised_modal.h"
 #include "shell/report_printer.h"
 #include "shell/window_font.h"
 #include "ui/error_box.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTextEdit>
@@ -41,6 +43,8 @@ TTextPrintForm::TTextPrintForm()
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   RichEdit1->setFont(WindowFont());
+  // Tab moves on to the buttons, as in every other window, instead of typing a tab.
+  RichEdit1->setTabChangesFocus(true);
 
   Panel1 = new QWidget(this);
   Panel1->setObjectName("Panel1");
@@ -48,6 +52,7 @@ TTextPrintForm::TTextPrintForm()
   BuildButtons();
 
   connect(this, &QDialog::finished, this, &TTextPrintForm::FormClose);
+  new MinimisedModalReturn(*this);
 }
 
 void TTextPrintForm::BuildButtons() {
@@ -72,7 +77,13 @@ void TTextPrintForm::Fill(const QStringList& lines) { RichEdit1->setPlainText(li
 
 void TTextPrintForm::Button3Click() {
   // Only a confirmed choice changes the printer; the dialog's answer is not needed.
+  // Qt's print dialog reads as if it printed at once: here it only chooses the printer
+  // and its settings for the later Print commands.
   QPrintDialog dialog(&printer_, this);
+  dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) confirm->setText("OK");
+  }
   dialog.exec();
 }
 

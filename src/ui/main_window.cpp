@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
-#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
 
@@ -18,8 +17,11 @@
 #include "platform/regional_settings.h"
 #include "ui/default_formula.h"
 #include "ui/error_box.h"
+#include "ui/help_file_location.h"
+#include "ui/hint_bar.h"
 #include "ui/line_edit_control.h"
 #include "ui/plain_text_edit_control.h"
+#include "ui/plot/plot_window.h"
 #include "ui/qt_clipboard.h"
 #include "ui/settings_file.h"
 #include "ui/up_down.h"
@@ -83,7 +85,7 @@ void TF_Main_LSF::BindEditors() {
 void TF_Main_LSF::FormCreate() {
   appMessage_ = platform::AppMessageId();
   qApp->installEventFilter(this);
-  helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/VANTOREL.chm");
+  helpFile_ = HelpFileLocation(QCoreApplication::applicationDirPath());
   Memo2.clear();
   const char separator = separator_();
   Nrptbtn->setText(QString(QLatin1Char(separator)));
@@ -123,6 +125,7 @@ bool TF_Main_LSF::StoreSettings() {
 void TF_Main_LSF::closeEvent(QCloseEvent* event) {
   // A failure to store keeps the window open; a later close tries again.
   if (FormClose()) {
+    if (plot_) plot_->close();
     event->accept();
   } else {
     event->ignore();
@@ -131,7 +134,7 @@ void TF_Main_LSF::closeEvent(QCloseEvent* event) {
 
 bool TF_Main_LSF::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    if (HintsShown()) StatusBar1->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    if (HintsShown()) StatusBar1->ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);

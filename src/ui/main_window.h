@@ -27,11 +27,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
-class QStatusBar;
 
 namespace vantorel::ui {
 
+class HintBar;
 class LineEditControl;
+class PlotWindow;
 class PlainTextEditControl;
 class QtClipboard;
 class UpDown;
@@ -74,6 +75,7 @@ class TF_Main_LSF : public QMainWindow {
   void Intermediateresult1Click();
   void Allsessionresults1Click();
   void Print1Click();
+  void Plot1Click();
   void About1Click();
   void Help1Click();
   void Exit1Click();
@@ -144,7 +146,7 @@ class TF_Main_LSF : public QMainWindow {
   QLabel* Panel2 = nullptr;
   QWidget* Panel3 = nullptr;
   QScrollArea* ConstantScrollBox1 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
+  HintBar* StatusBar1 = nullptr;
   std::map<std::string, QPushButton*, std::less<>> keys_;
   QPushButton* Nrptbtn = nullptr;
   QStringList Memo1;
@@ -152,6 +154,8 @@ class TF_Main_LSF : public QMainWindow {
 
   QMenu* File1 = nullptr;
   QAction* Print1 = nullptr;
+  QAction* Plot1 = nullptr;
+  PlotWindow* plot_ = nullptr;  // made when first opened
   QAction* About1 = nullptr;
   QAction* Help1 = nullptr;
   QAction* Exit1 = nullptr;

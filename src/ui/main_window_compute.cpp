@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
-#include <QStatusBar>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -12,9 +11,11 @@
 #include "ui/compute_steps.h"
 #include "ui/default_formula.h"
 #include "ui/exact_compute.h"
+#include "ui/hint_bar.h"
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
 #include "ui/plain_text_edit_control.h"
+#include "ui/plot/plot_window.h"
 #include "ui/up_down.h"
 
 namespace vantorel::ui {
@@ -43,12 +44,13 @@ void TF_Main_LSF::ComputebtnClick() {
   NormaliseExpressionText();
   Memo1.clear();
   // The notice of an earlier computation goes; a hint stays.
-  if (StatusBar1->currentMessage().startsWith(kNoticeStart)) StatusBar1->clearMessage();
+  if (StatusBar1->Hint().startsWith(kNoticeStart)) StatusBar1->ShowHint(QString());
   const char separator = separator_();
   const std::string xText = xValue_->Text();
   const long double x = ReadXValue(xText, separator);
   const std::string formula = expression_->Text();
   const AngleMode mode = Mode();
+  if (plot_) plot_->Follow(formula, separator, mode, double(x));
   ComputationReport report;
   if (ExactArithmetic()) {
     const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
@@ -91,7 +93,7 @@ void TF_Main_LSF::ShowExactNotice(const std::optional<std::string>& shown80Bit,
   QString notice = kNoticeStart + QString::fromLatin1(exact.ok ? "" : "no value: ") +
                    QString::fromLatin1(exact.shown) +
                    QString::fromLatin1(exact.certified ? "" : kNotCertified);
-  StatusBar1->showMessage(notice);
+  StatusBar1->ShowHint(notice);
 }
 
 void TF_Main_LSF::ModeGroupClick() { commands_->ModeGroupClick(); }

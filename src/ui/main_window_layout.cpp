@@ -10,12 +10,12 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QToolButton>
 #include <algorithm>
 
 #include "editing/keypad_table.h"
 #include "ui/compute_steps.h"
+#include "ui/hint_bar.h"
 #include "ui/main_window.h"
 #include "ui/up_down.h"
 
@@ -237,9 +237,8 @@ void TF_Main_LSF::BuildBottomBand(QWidget* lowerArea) {
   Label("MathConstantlb", QStringLiteral("Mathematical constants"), content, {8, 1, 200, 14});
   Label("PhysicalConstantlb", QStringLiteral("Physical constants"), content, {8, 144, 200, 14});
   ConstantScrollBox1->setWidget(content);
-  StatusBar1 = new QStatusBar(Panel7);
+  StatusBar1 = new HintBar(Panel7);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-  StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, 83, kClientWidth, 19);
 }
 

@@ -5,8 +5,13 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "editing/number_syntax.h"
+#include "ui/error_box.h"
 #include "ui/image_list.h"
+#include "ui/line_edit_control.h"
 #include "ui/main_window.h"
+#include "ui/plain_text_edit_control.h"
+#include "ui/plot/plot_window.h"
 
 namespace vantorel::ui {
 namespace {
@@ -42,6 +47,7 @@ void TF_Main_LSF::BuildMenu() {
   File1 = Menu(bar, "File1", "File");
   Print1 = Item(File1, "Print1", "Print...", "Print the report of calculation session.");
   Print1->setIcon(images[10]);
+  Plot1 = Item(File1, "Plot1", "Plot...", "Plot: Draw the formula as a curve over a range of x.");
   File1->addSeparator()->setObjectName(QStringLiteral("N1"));
   About1 = Item(File1, "About1", "About...", "About VantorelCalc program.");
   About1->setIcon(images[15]);
@@ -64,6 +70,7 @@ void TF_Main_LSF::BuildMenu() {
                                  "Display all-session results for printing.", false);
 
   connect(Print1, &QAction::triggered, this, [this] { RunHandler([this] { Print1Click(); }); });
+  connect(Plot1, &QAction::triggered, this, [this] { RunHandler([this] { Plot1Click(); }); });
   connect(About1, &QAction::triggered, this, [this] { RunHandler([this] { About1Click(); }); });
   connect(Help1, &QAction::triggered, this, [this] { RunHandler([this] { Help1Click(); }); });
   connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
@@ -95,6 +102,21 @@ void TF_Main_LSF::Allsessionresults1Click() {
 
 void TF_Main_LSF::Print1Click() {
   if (hooks_.print) hooks_.print(Intermediateresult1->isChecked() ? Memo1 : Memo2);
+}
+
+// The plot window is made when first opened, so that it costs nothing at start.
+void TF_Main_LSF::Plot1Click() {
+  if (!plot_) {
+    plot_ = new PlotWindow([this](const QString& message) { ShowErrorBox(this, message); }, this);
+  }
+  NormaliseExpressionText();
+  const char separator = separator_();
+  const std::optional<long double> x = ReadNumber(xValue_->Text(), separator);
+  plot_->Follow(expression_->Text(), separator, Mode(),
+                x ? std::optional<double>(double(*x)) : std::nullopt);
+  plot_->show();
+  plot_->raise();
+  plot_->activateWindow();
 }
 
 void TF_Main_LSF::About1Click() {

@@ -1,6 +1,7 @@
 #include "platform/settings_location.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -70,8 +71,9 @@ TEST(SettingsFilePathForThisProgram, BesideThisProgramWhenItsFolderIsPrivate) {
   // Built tests lie in a folder of their builder; another user runs them from a folder
   // it does not own, and then the file goes to that user's configuration folder.
   const QString folder = QCoreApplication::applicationDirPath();
+  const std::string path = QFile::encodeName(folder).toStdString();
   const std::string expected =
-      IsPrivateFolder(QFile::encodeName(folder).toStdString())
+      IsPrivateFolder(path) && !IsInstalledCopy(path)
           ? QFile::encodeName(folder).toStdString() + "/VANTOREL_PLATFORM_TESTS.INI"
           : UserConfigFolder(qgetenv("XDG_CONFIG_HOME").toStdString(),
                              qgetenv("HOME").toStdString()) + "/VANTOREL_PLATFORM_TESTS.INI";
@@ -103,6 +105,20 @@ TEST(IsPrivateFolder, OnlyAFolderOfThisUserThatNoOneElseMayWrite) {
     EXPECT_EQ(IsPrivateFolder(folder), c.is_private) << c.name;
   }
   EXPECT_FALSE(IsPrivateFolder(QFile::encodeName(base.filePath("missing")).toStdString()));
+}
+
+// An installed copy stores in the user's folder even when root, who owns /usr/bin, runs it.
+TEST(IsInstalledCopy, WhenShareVantorelLiesBesideTheProgramsFolder) {
+  const struct {
+    const char* made;
+    bool installed;
+  } cases[] = {{"usr/bin", false}, {"usr/share/vantorel", true}, {"usr/share/other", false}};
+  for (const auto& c : cases) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("usr/bin") && QDir(root.path()).mkpath(c.made));
+    EXPECT_EQ(IsInstalledCopy(QFile::encodeName(root.filePath("usr/bin")).toStdString()),
+              c.installed) << c.made;
+  }
 }
 
 }  // namespace

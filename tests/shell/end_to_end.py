@@ -116,7 +116,7 @@ class MainWindow:
     def __init__(self, desktop, window):
         self.desktop = desktop
         self.window = window
-        self.x, self.y, width, height = desktop.geometry(window)
+        _, _, width, height = desktop.geometry(window)
         self.menu_bar = height - CLIENT_HEIGHT
         if width != 654 or self.menu_bar <= 0:
             raise Failure(f"unexpected main window size {width} x {height}")
@@ -124,8 +124,11 @@ class MainWindow:
     def click(self, place):
         x, y = place
         y = self.menu_bar // 2 if y is None else self.menu_bar + y
-        self.desktop.xdotool("mousemove", "--sync", str(self.x + x), str(self.y + y))
-        self.desktop.xdotool("click", "1")
+        # Relative to the window itself: under a window manager's frame xdotool reports
+        # the window's place with the frame's offset counted twice. One xdotool call
+        # moves and clicks in order, where "--sync" would wait for a move that a pointer
+        # already in place never makes.
+        self.desktop.xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
         time.sleep(0.2)
 
     def replace_text(self, place, text):

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks that a desktop finds the program
-# there: the program with its help file beside it, the desktop entry and the icon it names.
+# there: the program, its help file in share/vantorel/, the desktop entry and the icon
+# it names.
 # Usage: install_check.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -12,7 +13,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "install check: $*" >&2; exit 1; }
 
 [[ -x $prefix/bin/vantorel ]] || fail "bin/vantorel missing or not executable"
-[[ -s $prefix/bin/VANTOREL.chm ]] || fail "bin/VANTOREL.chm missing beside the program"
+[[ -s $prefix/share/vantorel/VANTOREL.chm ]] || fail "share/vantorel/VANTOREL.chm missing"
 
 entry=$prefix/share/applications/vantorel.desktop
 [[ -f $entry ]] || fail "share/applications/vantorel.desktop missing"

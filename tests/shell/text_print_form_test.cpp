@@ -113,6 +113,24 @@ TEST(TextPrintForm, ClosingEmptiesTheTextAndKeepsTheWindow) {
   }
 }
 
+TEST(TextPrintForm, TabMovesTheFocusInsteadOfTypingATab) {
+  TTextPrintForm form;
+  form.Fill({"x = 15"});
+  ShowActive(form);
+  form.RichEdit1->setFocus();
+  struct Step {
+    Qt::Key key;
+    QWidget* lands;
+  };
+  for (const Step& step : {Step{Qt::Key_Tab, form.Button3}, Step{Qt::Key_Tab, form.Button1},
+                           Step{Qt::Key_Tab, form.Button2}, Step{Qt::Key_Tab, form.RichEdit1},
+                           Step{Qt::Key_Backtab, form.Button2}}) {
+    QTest::keyClick(QApplication::focusWidget(), step.key);
+    EXPECT_EQ(QApplication::focusWidget(), step.lands) << step.lands->objectName().toStdString();
+  }
+  EXPECT_EQ(form.RichEdit1->toPlainText(), "x = 15");
+}
+
 class PrintingTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -196,21 +214,28 @@ TEST_F(PrintingTest, WithoutAPrinterTheErrorShowsAndTheTextStays) {
   EXPECT_EQ(form.RichEdit1->toPlainText(), "x = 15");
 }
 
+// What the printer set-up dialog showed before it was answered.
+struct SetupSeen {
+  bool shown = false;
+  QString title;
+  QString confirm;
+};
+
 // Answers the printer set-up dialog once it shows: chooses printing to `file`, then
 // confirms or cancels.
-void AnswerSetupDialog(const QString& file, bool confirm, bool* seen) {
+void AnswerSetupDialog(const QString& file, bool confirm, SetupSeen* seen) {
   auto* poll = new QTimer;
   poll->start(10);
   QObject::connect(poll, &QTimer::timeout, [=] {
     auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    *seen = true;
     poll->deleteLater();
     poll->stop();
     if (auto* name = dialog->findChild<QLineEdit*>("filename")) name->setText(file);
-    auto* buttons = dialog->findChild<QDialogButtonBox*>();
-    if (confirm && buttons) {
-      buttons->button(QDialogButtonBox::Ok)->click();
+    QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    *seen = {true, dialog->windowTitle(), ok->text()};
+    if (confirm) {
+      ok->click();
     } else {
       dialog->reject();
     }
@@ -220,10 +245,13 @@ void AnswerSetupDialog(const QString& file, bool confirm, bool* seen) {
 TEST_F(PrintingTest, AConfirmedPrinterChoiceHoldsForLaterPrints) {
   TTextPrintForm form;
   const QString chosen = PdfPath("chosen.pdf");
-  bool seen = false;
+  SetupSeen seen;
   AnswerSetupDialog(chosen, true, &seen);
   form.Button3Click();
-  ASSERT_TRUE(seen);
+  ASSERT_TRUE(seen.shown);
+  // The dialog only chooses the printer: nothing in it may promise to print.
+  EXPECT_EQ(seen.title, "Printer Setup");
+  EXPECT_EQ(seen.confirm, "OK");
   for (const char* text : {"first print", "second print"}) {
     form.Fill({text});
     form.Button1Click();
@@ -235,11 +263,11 @@ TEST_F(PrintingTest, AConfirmedPrinterChoiceHoldsForLaterPrints) {
 TEST_F(PrintingTest, ACancelledPrinterSetupChangesNothing) {
   TTextPrintForm form;
   const QString before = form.Printer().outputFileName();
-  bool seen = false;
+  SetupSeen seen;
   AnswerSetupDialog(PdfPath("cancelled.pdf"), false, &seen);
   ShowActive(form);
   QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return seen; }, 2000)) << "Alt+S opens the printer set-up";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return seen.shown; }, 2000)) << "Alt+S opens the printer set-up";
   EXPECT_EQ(form.Printer().outputFileName(), before);
   EXPECT_FALSE(QFile::exists(PdfPath("cancelled.pdf")));
 }

@@ -2,12 +2,12 @@
 // the result lists; the Preference items and the Mode group.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -237,7 +237,7 @@ TEST_F(ComputeTest, PrecisionStepsByOneBetweenZeroAndFifteen) {
 // menu, lasting for the run only; the lists name the arithmetic of each result.
 class ExactArithmeticTest : public ComputeTest {
  protected:
-  QString Status() { return Control<QStatusBar>("StatusBar1")->currentMessage(); }
+  QString Status() { return Control<QLabel>("StatusText")->text(); }
   QString Header() { return Window().Memo1Lines().value(0); }
   void ChooseExactArithmetic() {
     auto* option = Control<QMenu>("Option1");

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,9 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "editing/keypad_table.h"
 #include "window_fixture.h"
@@ -27,7 +31,7 @@ class LayoutTest : public WindowTest {
     WindowTest::SetUp();
     Open();
   }
-  QString StatusText() { return Control<QStatusBar>("StatusBar1")->currentMessage(); }
+  QString StatusText() { return Control<QLabel>("StatusText")->text(); }
   // The pointer comes to rest over `control`.
   void PointAt(QWidget* control) {
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -167,7 +171,7 @@ TEST_F(LayoutTest, MenuHasItsItemsMarksAndPictures) {
       shown << text;
     }
   }
-  EXPECT_EQ(shown, (QStringList{"[File]", "Print... (image)", "-", "About... (image)",
+  EXPECT_EQ(shown, (QStringList{"[File]", "Print... (image)", "Plot...", "-", "About... (image)",
                                 "Help... (image)", "-", "Exit (image)", "[Option]",
                                 "Show hints (on)", "Exact arithmetic (off)", "[Preference]",
                                 "Intermediate result (on)",
@@ -205,6 +209,48 @@ TEST_F(LayoutTest, StatusBarFollowsThePointerAndTheMenuWhileHintsAreShown) {
   EXPECT_EQ(StatusText(), QStringLiteral(
       "X value-editor: Set value for variable \"x\". If no value is set, the program raises "
       "an exception."));
+}
+
+// Every hint the window has, the keys' from their table, shown in the status bar of the
+// window at its own size: each must be shown whole, at the window font's height.
+TEST_F(LayoutTest, EveryHintFitsTheStatusBarWhole) {
+  const QLabel* area = Control<QLabel>("StatusText");
+  const QRect bar = Control<QStatusBar>("StatusBar1")->rect();
+  auto fits = [&](const QString& hint, const std::string& where) {
+    EXPECT_EQ(StatusText(), hint) << where;
+    EXPECT_LE(QFontMetrics(area->font()).horizontalAdvance(hint), area->contentsRect().width())
+        << where;
+    EXPECT_EQ(area->font().pixelSize(), 11) << where;
+    const int stretch = area->font().stretch();
+    EXPECT_TRUE(stretch == QFont::AnyStretch || stretch >= 70)
+        << where << ": narrowed to " << stretch;
+    EXPECT_TRUE(bar.contains(area->geometry())) << where;
+  };
+  Click("Constantsbtn");  // the constant keys in sight as well
+  std::vector<std::pair<QWidget*, QString>> pointed;
+  for (const auto& table : {editing::InsertionKeys(), editing::CommandKeys()}) {
+    for (const editing::KeypadKey& key : table) {
+      pointed.emplace_back(Key(std::string(key.name).c_str()),
+                           QString::fromUtf8(key.status.data(), key.status.size()));
+    }
+  }
+  for (const char* name : {"Editory1", "EditYValue", "EditXValue", "ModeGroup", "UpDownEdit"}) {
+    pointed.emplace_back(Control<QWidget>(name), Control<QWidget>(name)->statusTip());
+  }
+  for (const auto& [control, hint] : pointed) {
+    PointAt(control);
+    fits(hint, control->objectName().toStdString());
+    LeaveFrom(control);
+  }
+  for (QMenu* menu : Window().menuBar()->findChildren<QMenu*>()) {
+    Window().menuBar()->setActiveAction(menu->menuAction());
+    for (QAction* item : menu->actions()) {
+      if (item->statusTip().isEmpty()) continue;
+      menu->setActiveAction(item);
+      fits(item->statusTip(), item->text().toStdString());
+    }
+    menu->hide();
+  }
 }
 
 }  // namespace
