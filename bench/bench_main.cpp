@@ -14,6 +14,7 @@
 
 namespace vantorel::bench {
 double DefaultFormulaByMuParser();
+void PrintFirstExactCompute();
 }
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&count, args.data());
   if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
   PrintValues();
+  vantorel::bench::PrintFirstExactCompute();
   vantorel::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintSummary();

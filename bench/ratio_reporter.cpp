@@ -94,6 +94,16 @@ void RatioReporter::PrintSummary() const {
              "BM_LongSum/262144", "");
   PrintRatio("100,000 / 25,000 parentheses (4 is linear)", "BM_NestedParentheses/100000",
              "BM_NestedParentheses/25000", "");
+  std::printf("\nExact arithmetic\n");
+  if (const Spread* s = Find("BM_Exact_ColdCompute")) {
+    std::printf("  %-52s %8.1f us (min %.1f, max %.1f)  target at most 1000 us\n",
+                "one cold Compute of the default formula", s->median / 1e3, s->min / 1e3,
+                s->max / 1e3);
+  }
+  PrintRatio("table of 1,000,000 lines, exact / 80-bit", "BM_Table_Exact/1/iterations:1",
+             "BM_Table_EightyBit/1/iterations:1", "target at most 3");
+  PrintRatio("the same, values only (no texts)", "BM_Table_Exact/0/iterations:1",
+             "BM_Table_EightyBit/0/iterations:1", "");
   PrintTable();
 }
 

@@ -12,6 +12,7 @@ packages=(
   libchm-dev fp-utils-3.2.2
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
+  libflint-arb-dev  # ball arithmetic (and FLINT's exact rationals) for the exact arithmetic
   qt6-svg-dev  # the plot window's SVG export (QSvgGenerator)
   dpkg-dev  # the Debian package: cpack finds its dependencies with dpkg-shlibdeps
   librsvg2-bin  # the package's 48 px icon is drawn from the SVG with rsvg-convert

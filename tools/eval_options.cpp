@@ -16,6 +16,7 @@ struct RawCommandLine {
   std::vector<std::string> operands;
   bool help = false;
   bool warn = false;
+  bool exact = false;
 };
 
 bool TakesValue(std::string_view name) {
@@ -67,6 +68,8 @@ RawCommandLine SplitArguments(const std::vector<std::string>& args) {
       raw.help = true;
     } else if (arg == "--warn") {
       raw.warn = true;
+    } else if (arg == "--exact") {
+      raw.exact = true;
     } else {
       AddOption(raw, args, i);
     }
@@ -154,6 +157,12 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
   options.mode = ReadMode(raw);
   options.precision = ReadPrecision(raw);
   if (Find(raw, "x")) options.x = ReadValue(raw, "x", options.separator);
+  options.exact = raw.exact;
+  if (Find(raw, "x")) options.xText = *Find(raw, "x");
+  if (Find(raw, "from") && Find(raw, "step")) {
+    options.fromText = *Find(raw, "from");
+    options.stepText = *Find(raw, "step");
+  }
   if (raw.operands.size() > 1) throw UsageError("give the formula as one argument, in quotes");
   if (!raw.operands.empty()) options.formula = raw.operands.front();
   options.table = ReadTable(raw, options.separator);
@@ -163,7 +172,7 @@ EvalOptions ParseOptions(const std::vector<std::string>& args, char regionalSepa
 
 const char* SynopsisText() {
   return "usage: vantorel-eval [--x VALUE] [--mode radians|degrees|grads] [--separator .|,]\n"
-         "                     [--precision N] [--warn] [--] [FORMULA]\n"
+         "                     [--precision N] [--exact] [--warn] [--] [FORMULA]\n"
          "       vantorel-eval ... --from A --to B --step S [--] FORMULA\n";
 }
 
@@ -182,6 +191,9 @@ std::string HelpText() {
          "                    it, the shortest text that reads back to the same value\n"
          "  --warn            tell on standard error what a formula ignores after its\n"
          "                    end, unless it reads as a comment in words\n"
+         "  --exact           exact arithmetic: every number and x taken exactly from its\n"
+         "                    decimal text, the result the exact value correctly rounded\n"
+         "                    (a note on standard error where it could not be certified)\n"
          "  --                ends the options: a FORMULA may then begin with '-'\n"
          "  -h, --help        shows this text\n"
          "\n"

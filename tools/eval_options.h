@@ -28,6 +28,9 @@ struct EvalOptions {
   std::optional<TableRange> table;
   bool help = false;
   bool warn = false;  // tell on standard error what a formula ignores after its end
+  // --exact: the exact arithmetic, with x, From and Step read exactly from their texts.
+  bool exact = false;
+  std::string xText = "15", fromText, stepText;
 };
 
 // A command line that asks for something impossible; the message says what.

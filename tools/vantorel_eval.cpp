@@ -14,6 +14,7 @@
 #include "eval_options.h"
 #include "eval_table.h"
 #include "eval_warn.h"
+#include "exact_eval.h"
 
 namespace vantorel {
 namespace {
@@ -43,6 +44,11 @@ const ExpressionEngine& Engine() {
 }
 
 Outcome EvaluateOne(const EvalOptions& options, std::string_view formula, long double x) {
+  if (options.exact) {
+    ExactOutcome exact = EvaluateExactOne(options, formula);
+    if (exact.ok && options.warn) WarnIgnored(options, formula);
+    return {exact.ok, exact.text};
+  }
   try {
     const double value = Engine().Evaluate(formula, x, options.separator, options.mode);
     if (options.warn) WarnIgnored(options, formula);
@@ -93,7 +99,8 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   if (options.table && options.warn) WarnIgnored(options, *options.formula);
-  const bool allOk = options.table ? WriteTable(options, stdout)
+  const bool allOk = options.table ? (options.exact ? RunExactTable(options)
+                                                     : WriteTable(options, stdout))
                      : options.formula ? RunFormula(options)
                                        : RunBatch(options);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

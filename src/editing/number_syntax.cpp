@@ -350,8 +350,15 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 
 std::string FormatResult(double value, int precision, char decimalSeparator) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  precision = std::clamp(precision, 0, 15);
   const Decimal rounded = RoundDigits(ExactDecimal(value), 15);
+  return FormatRoundedResult(rounded.negative, rounded.digits, rounded.exponent, precision,
+                             decimalSeparator);
+}
+
+std::string FormatRoundedResult(bool negative, std::string digits, int exponent, int precision,
+                                char decimalSeparator) {
+  precision = std::clamp(precision, 0, 15);
+  const Decimal rounded{negative, std::move(digits), exponent};
   if (rounded.IsZero()) return FixedText(Decimal{}, precision, decimalSeparator);
   const Decimal fixed = RoundDigits(rounded, rounded.exponent + 1L + precision);
   if (!fixed.IsZero() && fixed.exponent < 15) return FixedText(fixed, precision, decimalSeparator);

@@ -23,6 +23,12 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 // infinities, which no calculation returns, give "NaN", "Infinity" and "-Infinity".
 std::string FormatResult(double value, int precision, char decimalSeparator);
 
+// The same text for a value already rounded to 15 significant digits: `digits` d1 d2 ...
+// (none for zero) stand for d1.d2... times 10^`exponent`. The exact arithmetic gives
+// its results so, rounded from the exact value rather than from a double.
+std::string FormatRoundedResult(bool negative, std::string digits, int exponent, int precision,
+                                char decimalSeparator);
+
 // The shortest text in the formula language's number syntax that ReadNumber reads back
 // to `value` ("0.1", "-2.5", "1E+20", "1E-7"); zero is "0". Where the shortest digits
 // would not read back through long double, 17 digits stand in their place, in the same

@@ -89,6 +89,10 @@ void FormulaCompiler::ReadNumber(bool negate) {
   std::string_view digits = scanner_.ReadNumber();
   std::optional<long double> value = DecimalToLongDouble(digits, separator_);
   if (!value) FailCompile(ErrorCode::NumberOutOfRange, At(position, digits));
+  if (record_) {
+    record_->PushNumber(digits);
+    if (negate) record_->Push(ExactOp::Negate);
+  }
   EmitConstant(negate ? -*value : *value);
 }
 
@@ -98,12 +102,19 @@ bool FormulaCompiler::ReadName(bool negate) {
   std::size_t position = scanner_.Position();
   std::string_view name = scanner_.ReadName();
   if (name == "x" || name == "X") {
+    if (record_) record_->Push(ExactOp::X);
+    if (record_ && negate) record_->Push(ExactOp::Negate);
     EmitX();
     if (negate) Emit(Step(OpCode::Negate), 1);
     return true;
   }
   NameLookup found = LookupName(name);
   if (found.constant) {
+    if (record_) {
+      auto index = found.constant - Catalogue::Instance().Constants().data();
+      record_->Push(ExactOp::Constant, FunctionId::Abs, static_cast<std::uint32_t>(index));
+      if (negate) record_->Push(ExactOp::Negate);
+    }
     EmitConstant(negate ? -found.constant->value : found.constant->value);
     return true;
   }
@@ -192,8 +203,10 @@ void FormulaCompiler::CloseFrame() {
       FailCompile(ErrorCode::WrongArgumentCount, detail);
     }
     auto id = static_cast<FunctionId>(&function - Catalogue::Instance().Functions().data());
+    if (record_) record_->Push(ExactOp::Call, id);
     Emit(Step(function.arity == 1 ? OpCode::Call1 : OpCode::Call2, id), function.arity);
   }
+  if (record_ && frame.negate) record_->Push(ExactOp::Negate);
   if (frame.negate) Emit(Step(OpCode::Negate), 1);
 }
 
@@ -212,6 +225,9 @@ void FormulaCompiler::Reduce(int precedence) {
   while (operators_.size() > base && operators_.back().precedence >= precedence) {
     OpCode op = operators_.back().op;
     operators_.pop_back();
+    if (record_) record_->Push(static_cast<ExactOp>(static_cast<int>(ExactOp::Add) +
+                                                    static_cast<int>(op) -
+                                                    static_cast<int>(OpCode::Add)));
     Emit(Step(op), 2);
   }
 }

@@ -22,6 +22,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/compiled_formula.h"
+#include "engine/exact_program.h"
 #include "engine/scanner.h"
 
 namespace vantorel {
@@ -33,6 +34,9 @@ class FormulaCompiler {
 
   FormulaCompiler(std::string_view text, char decimalSeparator, AngleMode mode);
   CompiledFormula Compile();
+  // Also writes the formula, as read, to `program` (for the exact arithmetic); the
+  // compiled form is the same with or without it.
+  void RecordInto(ExactProgram* program) { record_ = program; }
 
  private:
   enum class Context { Top, Group, Call };
@@ -86,6 +90,7 @@ class FormulaCompiler {
   std::vector<Instruction> code_;
   std::size_t depth_ = 0;
   bool usesX_ = false;
+  ExactProgram* record_ = nullptr;
 };
 
 }  // namespace vantorel

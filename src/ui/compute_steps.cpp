@@ -56,9 +56,10 @@ void SplitAtComment(std::string_view text, std::size_t formulaEnd, ComputationRe
 
 QStringList ReportLines(const ComputationReport& report) {
   QStringList lines;
-  lines << QStringLiteral("Computation %1 at %2")
+  lines << QStringLiteral("Computation %1 at %2 (%3)")
                .arg(report.number)
-               .arg(report.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+               .arg(report.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                    Bytes(report.arithmetic));
   lines << QStringLiteral("Formula: ") + Bytes(report.formula);
   if (!report.comment.empty()) {
     lines << QStringLiteral("Comment (ignored): ") + Bytes(report.comment);

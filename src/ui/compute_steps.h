@@ -31,15 +31,16 @@ struct ComputationReport {
   AngleMode mode = AngleMode::Radians;
   std::string resultText;   // as the result editor shows it
   std::string fullValue;    // shortest text that reads back to the value
+  std::string arithmetic = "80-bit arithmetic";  // the one that gave the result
 };
 
 // Splits a one-line formula where the engine stopped reading it (`formulaEnd`): the
 // formula before, the comment after, each without its surrounding blanks.
 void SplitAtComment(std::string_view text, std::size_t formulaEnd, ComputationReport& report);
 
-// The lines of one block: a header, the formula, the comment when there is one, the x
-// value with the mode, the result as shown and the full value. Meant to be read on
-// paper, so every line says what it holds.
+// The lines of one block: a header that names the arithmetic, the formula, the comment
+// when there is one, the x value with the mode, the result as shown and the full value.
+// Meant to be read on paper, so every line says what it holds.
 QStringList ReportLines(const ComputationReport& report);
 
 }  // namespace vantorel::ui

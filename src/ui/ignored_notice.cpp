@@ -22,9 +22,6 @@ void IgnoredNotice::Show(std::string_view formula, std::size_t formulaEnd) {
                                              static_cast<qsizetype>(kIgnoredNoticeLead.size())) +
                          u'"' + excerpt + (tail->shortened ? QStringLiteral("\u2026") : QString()) +
                          u'"';
-  // The pointer rests on the Compute key, whose hint holds the bar: the notice takes its
-  // place at once, until the next hint.
-  statusBar_.ShowHint(QString());
   statusBar_.ShowNotice(notice);
 }
 

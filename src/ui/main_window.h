@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editing/editing_commands.h"
@@ -64,6 +65,7 @@ class TF_Main_LSF : public QMainWindow {
   AngleMode Mode() const;
   bool ConstantsShown() const { return constantsShown_; }
   bool HintsShown() const;
+  bool ExactArithmetic() const;
 
   // Handlers of the window's commands.
   void ComputebtnClick();
@@ -105,6 +107,8 @@ class TF_Main_LSF : public QMainWindow {
   void KeyClick(const std::string& name);
   void Help(unsigned command, qintptr data);
   void RunHandler(const std::function<void()>& handler);
+  void ShowExactNotice(const std::optional<std::string>& shown80Bit, const std::string& formula,
+                       const std::string& xText, char separator, AngleMode mode);
 
   SeparatorSource separator_;
   ShellHooks hooks_;
@@ -160,6 +164,7 @@ class TF_Main_LSF : public QMainWindow {
   QAction* Exit1 = nullptr;
   QMenu* Option1 = nullptr;
   QAction* Showhints1 = nullptr;
+  QAction* Exactarithmetic1 = nullptr;
   QMenu* Preference1 = nullptr;
   QAction* Intermediateresult1 = nullptr;
   QAction* Allsessionresults1 = nullptr;

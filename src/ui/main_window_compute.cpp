@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -9,6 +10,8 @@
 #include "engine/compiled_formula.h"
 #include "ui/compute_steps.h"
 #include "ui/default_formula.h"
+#include "ui/exact_compute.h"
+#include "ui/hint_bar.h"
 #include "ui/ignored_notice.h"
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
@@ -17,6 +20,12 @@
 #include "ui/up_down.h"
 
 namespace vantorel::ui {
+namespace {
+
+const QString kNoticeStart = QStringLiteral("Exact arithmetic gives ");
+constexpr const char* kNotCertified = " (not certified)";
+
+}  // namespace
 
 // Four passes, each over the whole text: CR LF, then a lone CR, then a lone LF, then
 // "|", each becomes one blank. A pass that changes nothing leaves the editor alone, so
@@ -35,29 +44,63 @@ void TF_Main_LSF::NormaliseExpressionText() {
 void TF_Main_LSF::ComputebtnClick() {
   NormaliseExpressionText();
   Memo1.clear();
+  // The notice of an earlier computation goes; a hint stays.
+  if (StatusBar1->Hint().startsWith(kNoticeStart)) StatusBar1->ShowHint(QString());
   const char separator = separator_();
   const std::string xText = xValue_->Text();
   const long double x = ReadXValue(xText, separator);
   const std::string formula = expression_->Text();
   const AngleMode mode = Mode();
   if (plot_) plot_->Follow(formula, separator, mode, double(x));
-  const double value = engine_.Evaluate(formula, x, separator, mode);
-  const std::string shown = FormatResult(value, Precision(), separator);
-  result_->SetText(shown);
-
   ComputationReport report;
+  if (ExactArithmetic()) {
+    const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
+    if (!exact.ok) throw TMathExpr(exact.shown + (exact.certified ? "" : kNotCertified));
+    report.resultText = exact.shown;
+    report.fullValue = exact.fullValue;
+    report.arithmetic = exact.certified ? "exact arithmetic" : "exact arithmetic, not certified";
+  } else {
+    double value = 0;
+    try {
+      value = engine_.Evaluate(formula, x, separator, mode);
+    } catch (const TMathExpr&) {
+      ShowExactNotice(std::nullopt, formula, xText, separator, mode);
+      throw;
+    }
+    report.resultText = FormatResult(value, Precision(), separator);
+    report.fullValue = ShortestText(value, separator);
+    ShowExactNotice(report.resultText, formula, xText, separator, mode);
+  }
+  result_->SetText(report.resultText);
+
   report.number = ++computations_;
   report.when = QDateTime::currentDateTime();
   const std::size_t formulaEnd = CompiledFormula::Compile(formula, separator, mode).FormulaEnd();
   SplitAtComment(formula, formulaEnd, report);
   report.xText = xText;
   report.mode = mode;
-  report.resultText = shown;
-  report.fullValue = ShortestText(value, separator);
   Memo1 = ReportLines(report);
   if (!Memo2.isEmpty()) Memo2.append(QString());
   Memo2.append(Memo1);
   ignoredNotice_->Show(formula, formulaEnd);
+  // That notice shows at once, in place of the Compute key's hint, unless the exact
+  // arithmetic's notice holds the bar.
+  if (!ignoredNotice_->Text().isEmpty() && !StatusBar1->Hint().startsWith(kNoticeStart)) {
+    StatusBar1->ShowHint(QString());
+  }
+}
+
+// After an 80-bit result or failure (no text), the status bar says what the exact
+// arithmetic would show where that differs; where both fail it says nothing.
+void TF_Main_LSF::ShowExactNotice(const std::optional<std::string>& shown80Bit,
+                                  const std::string& formula, const std::string& xText,
+                                  char separator, AngleMode mode) {
+  const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());
+  if (exact.ok ? exact.shown == shown80Bit : !shown80Bit) return;
+  QString notice = kNoticeStart + QString::fromLatin1(exact.ok ? "" : "no value: ") +
+                   QString::fromLatin1(exact.shown) +
+                   QString::fromLatin1(exact.certified ? "" : kNotCertified);
+  StatusBar1->ShowHint(notice);
 }
 
 void TF_Main_LSF::ModeGroupClick() { commands_->ModeGroupClick(); }

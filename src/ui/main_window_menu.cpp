@@ -59,6 +59,10 @@ void TF_Main_LSF::BuildMenu() {
   Exit1->setIcon(images[17]);
   Option1 = Menu(bar, "Option1", "Option");
   Showhints1 = CheckItem(Option1, "Showhints1", "Show hints", nullptr, true);
+  Exactarithmetic1 = CheckItem(Option1, "Exactarithmetic1", "Exact arithmetic",
+                               "Calculate exactly: numbers and x taken from their decimal "
+                               "text, the result correctly rounded.",
+                               false);
   Preference1 = Menu(bar, "Preference1", "Preference");
   Intermediateresult1 = CheckItem(Preference1, "Intermediateresult1", "Intermediate result",
                                   "Display intermediate result for printing.", true);
@@ -84,6 +88,9 @@ void TF_Main_LSF::BuildMenu() {
 void TF_Main_LSF::Showhints1Click() {}
 
 bool TF_Main_LSF::HintsShown() const { return Showhints1->isChecked(); }
+
+// Like "Show hints", the choice lasts for the run only.
+bool TF_Main_LSF::ExactArithmetic() const { return Exactarithmetic1->isChecked(); }
 
 void TF_Main_LSF::Intermediateresult1Click() {
   Allsessionresults1->setChecked(!Intermediateresult1->isChecked());

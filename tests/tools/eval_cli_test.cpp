@@ -254,5 +254,32 @@ TEST(EvalRegionalSettings, GiveTheDefaultSeparator) {
   std::filesystem::remove(folder + ".def");
 }
 
+// --exact in every mode: one formula, a batch, a table read exactly, and the note on
+// standard error for a result the precision's cap left undecided.
+TEST(EvalExact, EveryModeGivesTheExactValue) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string input, out;
+    int status;
+  };
+  const Case cases[] = {
+      {{"--exact", "exp(1E-10)-1"}, "", "1.00000000005E-10\n", 0},
+      {{"--exact", "--precision", "1", "0.7/2"}, "", "0.4\n", 0},
+      {{"--exact", "--mode", "degrees", "--x", "30", "sin(x)-0.5"}, "", "0\n", 0},
+      {{"--exact"}, "1E20+1-1E20\nsqrt(-1)\n", "1\nerror: Square root of a negative number\n", 1},
+      {{"--exact", "--from", "0.1", "--to", "0.3", "--step", "0.1", "x*3-0.3"}, "",
+       "0.1\t0\n0.2\t0.3\n0.3\t0.6\n", 0},
+  };
+  for (const Case& c : cases) {
+    const EvalRun run = RunEval(c.args, c.input);
+    EXPECT_EQ(run.out, c.out) << c.args.back();
+    EXPECT_EQ(run.status, c.status) << c.args.back();
+    EXPECT_EQ(run.err, "") << c.args.back();
+  }
+  const EvalRun undecided = RunEval({"--exact", "1/(sin(1)-sin(1))"});
+  EXPECT_EQ(undecided.status, 1);
+  EXPECT_NE(undecided.err.find("not certified"), std::string::npos) << undecided.err;
+}
+
 }  // namespace
 }  // namespace vantorel::testing

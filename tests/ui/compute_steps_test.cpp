@@ -59,7 +59,7 @@ TEST(Report, OneBlockSaysWhatWasComputed) {
   report.resultText = "4,0";
   report.fullValue = "4";
   const QStringList plain = {
-      QStringLiteral("Computation 3 at 2026-12-08 09:05:07"),
+      QStringLiteral("Computation 3 at 2026-12-08 09:05:07 (80-bit arithmetic)"),
       QStringLiteral("Formula: 2*x +1 "),
       QStringLiteral("x = 1,5 (Degrees)"),
       QStringLiteral("Result: 4,0"),

@@ -2,7 +2,10 @@
 // the result lists; the Preference items and the Mode group.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -228,6 +231,76 @@ TEST_F(ComputeTest, PrecisionStepsByOneBetweenZeroAndFifteen) {
   Compute("x", "15");
   QTest::keyClick(edit, Qt::Key_Up);
   EXPECT_EQ(Result(), "15") << "a change of Precision leaves the result alone";
+}
+
+// The Option menu's "Exact arithmetic": off at start, chosen by clicking it in the open
+// menu, lasting for the run only; the lists name the arithmetic of each result.
+class ExactArithmeticTest : public ComputeTest {
+ protected:
+  QString Status() { return Control<QLabel>("StatusText")->text(); }
+  QString Header() { return Window().Memo1Lines().value(0); }
+  void ChooseExactArithmetic() {
+    auto* option = Control<QMenu>("Option1");
+    QAction* item = Control<QAction>("Exactarithmetic1");
+    Window().menuBar()->setActiveAction(option->menuAction());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(option));
+    QTest::mouseClick(option, Qt::LeftButton, {}, option->actionGeometry(item).center());
+  }
+};
+
+TEST_F(ExactArithmeticTest, EightyBitResultsNameTheExactOneWhereItsTextDiffers) {
+  ASSERT_FALSE(Window().ExactArithmetic());
+  EXPECT_FALSE(Control<QAction>("Exactarithmetic1")->statusTip().isEmpty());
+  const struct {
+    const char* formula;
+    const char* result;  // nullptr: the 80-bit arithmetic fails
+    const char* notice;  // "" when both arithmetics show the same text
+  } cases[] = {
+      {"(1E20+1-1E20)/(1E20+1-1E20)", nullptr, "Exact arithmetic gives 1.0"},
+      {"1/0", nullptr, ""},
+      {"1E20+1-1E20", "0.0", "Exact arithmetic gives 1.0"},
+      {"2*x", "0.0", ""},
+      {"arcsin(1+1E-30)", "1.6",
+       "Exact arithmetic gives no value: Argument outside the domain of 'ArcSin'"},
+      {"tan(PiOn2)", "-4.0E+19",
+       "Exact arithmetic gives no value: Division by zero (not certified)"},
+  };
+  for (const auto& c : cases) {
+    Compute(c.formula, "0");
+    EXPECT_EQ(Status(), QString::fromLatin1(c.notice)) << c.formula;
+    EXPECT_EQ(errors_.isEmpty(), c.result != nullptr) << c.formula;
+    if (!c.result) continue;
+    EXPECT_EQ(Result(), c.result) << c.formula;
+    EXPECT_TRUE(Header().endsWith(QStringLiteral("(80-bit arithmetic)")))
+        << Header().toStdString();
+  }
+}
+
+TEST_F(ExactArithmeticTest, TheChosenArithmeticGivesTheResultAndIsNotStored) {
+  ChooseExactArithmetic();
+  ASSERT_TRUE(Window().ExactArithmetic());
+  const struct {
+    const char* formula;
+    const char* result;  // nullptr: the message is shown instead
+    const char* header;  // how the block names its arithmetic, or the message
+  } cases[] = {
+      {"1E20+1-1E20", "1.0", "(exact arithmetic)"},
+      {"sqrt(sin(1)-sin(1))", "0.0", "(exact arithmetic, not certified)"},
+      {"1/(sin(1)-sin(1))", nullptr, "Division by zero (not certified)"},
+  };
+  for (const auto& c : cases) {
+    Compute(c.formula, "0", "before");
+    if (!c.result) {
+      EXPECT_EQ(errors_.join("|").toStdString(), c.header);
+      continue;
+    }
+    EXPECT_EQ(Result(), c.result) << c.formula;
+    EXPECT_TRUE(Header().endsWith(QString::fromLatin1(c.header))) << Header().toStdString();
+    EXPECT_EQ(Status(), QString()) << "no notice in exact arithmetic";
+  }
+  Window().ExpressionEditor().SetText("2*x");
+  ASSERT_TRUE(Window().close());
+  EXPECT_EQ(ReadSettings(), "[Equations]\nStoredValue=2*x\n[Equations1]\nDecimalSeparator=.\n");
 }
 
 }  // namespace

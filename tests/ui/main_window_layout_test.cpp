@@ -174,7 +174,8 @@ TEST_F(LayoutTest, MenuHasItsItemsMarksAndPictures) {
   }
   EXPECT_EQ(shown, (QStringList{"[File]", "Print... (image)", "Plot...", "-", "About... (image)",
                                 "Help... (image)", "-", "Exit (image)", "[Option]",
-                                "Show hints (on)", "[Preference]", "Intermediate result (on)",
+                                "Show hints (on)", "Exact arithmetic (off)", "[Preference]",
+                                "Intermediate result (on)",
                                 "All session results (off)"}));
   EXPECT_FALSE(shown.join("").contains('&')) << "no access letters";
 }
