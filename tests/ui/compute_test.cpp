@@ -274,6 +274,10 @@ TEST_F(ExactArithmeticTest, EightyBitResultsNameTheExactOneWhereItsTextDiffers) 
     EXPECT_TRUE(Header().endsWith(QStringLiteral("(80-bit arithmetic)")))
         << Header().toStdString();
   }
+  std::string identities = "1E20+1-1E20";
+  while (identities.size() < 4000) identities += "+sin(x)-sin(x)";
+  Compute(identities, "0");
+  EXPECT_EQ(Status(), QString()) << "a formula this long is not checked unasked";
 }
 
 TEST_F(ExactArithmeticTest, TheChosenArithmeticGivesTheResultAndIsNotStored) {
