@@ -21,8 +21,9 @@ namespace {
 // A second copy tells the running one and says why it ends. The application has not
 // been given its title on this path, so the box carries the default title; no other
 // window is made.
-void Refuse(StartupObserver* observer) {
+void Refuse(StartupObserver* observer, FontConfigWarmUp& fonts) {
   platform::PostAppMessage(platform::AppMessageSocketPath());
+  fonts.Wait();
   QMessageBox box(QMessageBox::NoIcon,
                   DefaultApplicationTitle(QCoreApplication::applicationFilePath()),
                   kRefusalText, QMessageBox::Ok);
@@ -40,7 +41,8 @@ ui::ShellHooks MakeHooks(ui::TF_Main_LSF& mainWindow, TTextPrintForm& report) {
   return hooks;
 }
 
-void RunFirstCopy(StartupObserver* observer) {
+void RunFirstCopy(StartupObserver* observer, FontConfigWarmUp& fonts) {
+  fonts.Wait();
   ui::SetApplicationTitle(QString::fromLatin1(kApplicationTitle));
   // The desktop names the application on its task bar from its desktop entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("vantorel"));
@@ -75,11 +77,10 @@ int RunProgram(int& argc, char** argv, StartupObserver* observer) {
   // Only another copy of this user that really holds the lock refuses the start; a lock
   // that cannot be had at all must not keep the user from the calculator. A refused copy
   // holds the lock until its box is gone, so that a start meanwhile is refused as well.
-  fonts.Wait();
   if (lock.Outcome() != platform::InstanceLock::Result::AlreadyExists) {
-    RunFirstCopy(observer);
+    RunFirstCopy(observer, fonts);
   } else {
-    Refuse(observer);
+    Refuse(observer, fonts);
   }
   lock.Close();
   ui::InstallSettingsFile(nullptr);

@@ -141,6 +141,7 @@ void TF_Main_LSF::closeEvent(QCloseEvent* event) {
   // A failure to store keeps the window open; a later close tries again.
   if (FormClose()) {
     if (plot_) plot_->close();
+    closed_ = true;
     event->accept();
   } else {
     event->ignore();
@@ -155,8 +156,11 @@ bool TF_Main_LSF::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-// A second copy of the program was started: come to the front.
+// A second copy of the program was started: come to the front. Once closed, the window
+// stays closed: the program is ending, and a message that arrives late must not keep it
+// running with the window shown again.
 void TF_Main_LSF::AppMessageFilter() {
+  if (closed_) return;
   if (windowState() & Qt::WindowMinimized) {
     setWindowState(windowState() & ~Qt::WindowMinimized);
   }

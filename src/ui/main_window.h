@@ -123,6 +123,7 @@ class TF_Main_LSF : public QMainWindow {
   bool constantsShown_ = false;
   int computations_ = 0;
   bool selectingMode_ = false;
+  bool closed_ = false;  // closed by the user or the session: the program ends
   QEvent::Type appMessage_ = QEvent::None;
 
   // The controls, by the names the rest of the program knows them by.

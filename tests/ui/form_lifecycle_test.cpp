@@ -159,6 +159,14 @@ TEST_F(LifecycleTest, ASecondCopyBringsTheWindowBack) {
   EXPECT_TRUE(Window().isVisible());
 }
 
+TEST_F(LifecycleTest, ASecondCopyArrivingAfterTheCloseLeavesTheWindowClosed) {
+  Open();
+  ASSERT_TRUE(Window().close());
+  QCoreApplication::postEvent(qApp, new QEvent(platform::AppMessageId()));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Window().isVisible());
+}
+
 TEST_F(LifecycleTest, LocaleChangesCountFromTheNextUse) {
   Open();
   separator_ = ',';
