@@ -50,7 +50,7 @@ class HelpViewerTest : public ::testing::Test {
 TEST_F(HelpViewerTest, OpensAtHomeWithTheContentsTreeOfTheFile) {
   EXPECT_EQ(viewer_.CurrentTopic(), "/html/welcome.htm");
   EXPECT_TRUE(Page().startsWith("Vantorel Calculator"));
-  EXPECT_EQ(viewer_.Contents()->topLevelItemCount(), 11);
+  EXPECT_EQ(viewer_.Contents()->topLevelItemCount(), 12);
   ASSERT_TRUE(ContentsEntry("Writing a formula"));
   EXPECT_EQ(ContentsEntry("Writing a formula")->childCount(), 7);
   EXPECT_EQ(viewer_.Contents()->currentItem(), ContentsEntry("Vantorel Calculator"));
