@@ -52,7 +52,6 @@ class EditorInputTest : public WindowTest {
       if (!menu) return;
       poll.stop();
       for (QAction* action : menu->actions()) {
-
         if (action->text() == item && action->isEnabled()) {
           QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
           return;
