@@ -20,12 +20,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
   RatioReporter();
   void ReportRuns(const std::vector<Run>& runs) override;
   void PrintSummary() const;
+  // The editors' benchmarks (vantorel_editor_bench).
+  void PrintEditorSummary() const;
 
  private:
   const Spread* Find(const std::string& name) const;
   void PrintRatio(const char* label, const std::string& numerator,
                   const std::string& denominator, const char* target) const;
-  void PrintAnswerTime(const char* label, const std::string& name) const;
+  void PrintAnswerTime(const char* label, const std::string& name,
+                       double limitMs = 100) const;
   void PrintTable() const;
   static void PrintSeconds(const char* label, const Spread& spread, const char* target);
   static void Keep(Spread& spread, const Run& run, double ns);

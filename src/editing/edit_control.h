@@ -8,6 +8,10 @@
 
 namespace vantorel::editing {
 
+// Who changed an editor's text: the program's own replacement (which leaves nothing to
+// undo), an edit of the user's, or the user's cut, which alone keeps the result standing.
+enum class ChangeSource { Program, User, Cut };
+
 class EditControl {
  public:
   virtual ~EditControl() = default;
@@ -53,6 +57,10 @@ class EditControl {
   std::function<void(char& key)> OnKeyPress;
   std::function<void()> OnChange;
   std::function<void()> OnExit;  // the focus passed to another control of the window
+  // Runs after OnChange for every change the user makes in the control itself (typing,
+  // deleting, pasting by key, mouse or menu, dropping, undoing), except a cut; never for
+  // the program's ReplaceSelection and SetText.
+  std::function<void()> OnUserEdit;
 };
 
 }  // namespace vantorel::editing

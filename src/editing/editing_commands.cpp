@@ -18,6 +18,10 @@ EditingCommands::EditingCommands(EditControl& expression, EditControl& xValue,
       separator_(std::move(decimalSeparator)) {
   expression_.OnKeyPress = [this](char& key) { Editory1KeyPress(key); };
   expression_.OnExit = [this] { Editory1Exit(); };
+  // Every change the user makes to the formula or the X value leaves the result shown
+  // belonging to neither, whatever key, mouse or menu made it; a cut alone keeps it.
+  expression_.OnUserEdit = [this] { ClearResult(); };
+  xValue_.OnUserEdit = [this] { ClearResult(); };
   xValue_.OnKeyPress = [this](char& key) { EditXValueKeyPress(key); };
   xValue_.OnChange = [this] { EditXValueChange(); };
   xValue_.OnExit = [this] { EditXValueExit(); };

@@ -17,8 +17,8 @@ class EditingCommands {
   // Read at every use: the regional settings may change while the window is open.
   using SeparatorSource = std::function<char()>;
 
-  // Binds the editors' OnKeyPress, OnChange and OnExit to the handlers below. The
-  // editors must outlive this object.
+  // Binds the editors' OnKeyPress, OnChange and OnExit to the handlers below, and their
+  // OnUserEdit to clearing the result. The editors must outlive this object.
   EditingCommands(EditControl& expression, EditControl& xValue, EditControl& result,
                   SeparatorSource decimalSeparator);
   EditingCommands(const EditingCommands&) = delete;

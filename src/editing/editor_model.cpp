@@ -29,10 +29,12 @@ void EditorModel::SetFocus() { focus_.Focus(this); }
 std::string EditorModel::SelText() const { return text_.substr(selStart_, selLength_); }
 
 void EditorModel::ReplaceSelection(std::string_view text) {
-  Apply(Replaced(Incoming(text)), false);
+  Apply(Replaced(Incoming(text)), ChangeSource::Program);
 }
 
-void EditorModel::SetText(std::string_view text) { Apply({Incoming(text), 0, 0}, false); }
+void EditorModel::SetText(std::string_view text) {
+  Apply({Incoming(text), 0, 0}, ChangeSource::Program);
+}
 
 void EditorModel::SetSelStart(int position) {
   selStart_ = Snapped(position);
@@ -56,7 +58,7 @@ void EditorModel::CopyToClipboard() {
 void EditorModel::CutToClipboard() {
   if (!Editable() || selLength_ == 0) return;
   clipboard_.SetText(SelText());
-  Apply(Replaced(""), true);
+  Apply(Replaced(""), ChangeSource::Cut);
 }
 
 void EditorModel::PasteFromClipboard() {
@@ -67,13 +69,13 @@ void EditorModel::PasteFromClipboard() {
     pasted = pasted.substr(0, pasted.find_first_of("\r\n"));
   }
   if (pasted.empty()) return;
-  Apply(Replaced(Incoming(pasted)), true);
+  Apply(Replaced(Incoming(pasted)), ChangeSource::User);
 }
 
 void EditorModel::Undo() {
   if (!Editable() || !undo_) return;
   const State previous = *undo_;
-  Apply(previous, true);  // the undo is itself the one step to undo
+  Apply(previous, ChangeSource::User);  // the undo is itself the one step to undo
 }
 
 void EditorModel::DeliverChar(char key) {
@@ -86,9 +88,9 @@ void EditorModel::DeliverChar(char key) {
   }
 }
 
-void EditorModel::Apply(const State& next, bool undoable) {
+void EditorModel::Apply(const State& next, ChangeSource source) {
   const bool changed = next.text != text_;
-  if (undoable) {
+  if (source != ChangeSource::Program) {
     undo_ = Current();
   } else {
     undo_.reset();
@@ -96,8 +98,10 @@ void EditorModel::Apply(const State& next, bool undoable) {
   text_ = next.text;
   selStart_ = next.selStart;
   selLength_ = next.selLength;
+  if (!changed) return;
   // The handler may change the text again; it runs nested, before this returns.
-  if (changed && OnChange) OnChange();
+  if (OnChange) OnChange();
+  if (source == ChangeSource::User && OnUserEdit) OnUserEdit();
 }
 
 EditorModel::State EditorModel::Replaced(std::string_view inserted) const {
@@ -108,7 +112,7 @@ EditorModel::State EditorModel::Replaced(std::string_view inserted) const {
 
 void EditorModel::Backspace() {
   if (selLength_ > 0) {
-    Apply(Replaced(""), true);
+    Apply(Replaced(""), ChangeSource::User);
     return;
   }
   if (selStart_ == 0) return;
@@ -117,14 +121,14 @@ void EditorModel::Backspace() {
   const int width = afterLineBreak ? 2 : 1;
   std::string text = text_;
   text.erase(selStart_ - width, width);
-  Apply({std::move(text), selStart_ - width, 0}, true);
+  Apply({std::move(text), selStart_ - width, 0}, ChangeSource::User);
 }
 
 void EditorModel::Type(char key) {
   if (IsLineBreak(key)) {
-    if (kind_ == EditorKind::MultiLine) Apply(Replaced("\r\n"), true);
+    if (kind_ == EditorKind::MultiLine) Apply(Replaced("\r\n"), ChangeSource::User);
   } else if (IsTypedText(key)) {
-    Apply(Replaced(std::string(1, key)), true);
+    Apply(Replaced(std::string(1, key)), ChangeSource::User);
   }
 }
 

@@ -69,8 +69,8 @@ class EditorModel : public EditControl {
   };
 
   State Current() const { return {text_, selStart_, selLength_}; }
-  // Puts `next` in place; `undoable` keeps the state before it as the one undo step.
-  void Apply(const State& next, bool undoable);
+  // Puts `next` in place; a user's change keeps the state before it as the one undo step.
+  void Apply(const State& next, ChangeSource source);
   State Replaced(std::string_view inserted) const;
   void Backspace();
   void Type(char key);

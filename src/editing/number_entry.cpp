@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editing_commands.h"
+#include "number_cut_back.h"
 #include "number_syntax.h"
 #include "sign_toggle.h"
 
@@ -30,13 +31,20 @@ void EditingCommands::ToggleSign() {
 
 void EditingCommands::NrptbtnClick() { InsertIntoFocusedEditor(std::string(1, separator_())); }
 
-// Cuts the text back, one Backspace at a time and each nested in the change it causes,
-// until it reads as a number, is one of the states a number is typed through (empty,
-// "+", "-"), or a Backspace at the start of the text removes nothing.
+// Cuts the text back as Backspaces in front of the caret would, until it reads as a
+// number, is one of the states a number is typed through (empty, "+", "-"), or the
+// caret has reached the start. The whole run goes with one Backspace over a selection,
+// so the check nests once at most; a Backspace at the start of the text removes nothing
+// and ends the chain.
 void EditingCommands::EditXValueChange() {
   const std::string text = xValue_.Text();
-  if (text.empty() || text == "+" || text == "-") return;
-  if (IsNumber(text)) return;
+  if (ReadsAsNumberOrIsTypedThrough(text, separator_())) return;
+  const int start = xValue_.SelStart();
+  const int length = xValue_.SelLength();
+  if (start > 0 || length > 0) {
+    const int kept = CutBackStart(text, start, length, separator_());
+    xValue_.SetSelection(kept, start + length - kept);
+  }
   xValue_.DeliverChar(kBackspace);
 }
 

@@ -148,11 +148,13 @@ Decimal ExactDecimal(double value) {
   return d;
 }
 
+enum class Rounding { Nearest, TowardZero };
+
 // Keeps the first `keep` significant digits (none or fewer when `keep` is 0 or less),
-// rounding ties away from zero; a carry may add a power of ten.
-Decimal RoundDigits(Decimal d, long keep) {
+// rounding ties away from zero or cutting off; a carry may add a power of ten.
+Decimal RoundDigits(Decimal d, long keep, Rounding rounding = Rounding::Nearest) {
   if (keep >= static_cast<long>(d.digits.size())) return d;
-  const bool up = keep >= 0 && d.digits[keep] >= '5';
+  const bool up = rounding == Rounding::Nearest && keep >= 0 && d.digits[keep] >= '5';
   d.digits.resize(std::max(keep, 0L));
   if (up) {
     long i = keep - 1;
@@ -194,6 +196,23 @@ std::string ExponentText(const Decimal& d, int precision, char separator) {
   AppendFraction(out, d, d.exponent - 1, precision, separator);
   AppendExponent(out, d.exponent);
   return out;
+}
+
+// Whether the decimal, read as the formula and the X value read numbers, stays within
+// the double range.
+bool WithinDoubleRange(const Decimal& d) {
+  if (d.IsZero() || d.exponent < 308) return true;
+  const long scale = d.exponent + 1L - static_cast<long>(d.digits.size());
+  const std::string text = d.digits + "e" + std::to_string(scale);
+  return std::isfinite(static_cast<double>(std::strtold(text.c_str(), nullptr)));
+}
+
+// Rounded to nearest, unless that leaves the double range: near the largest double the
+// shown text is cut off instead, so that it can be read back and computed with.
+Decimal RoundWithinRange(const Decimal& d, long keep) {
+  Decimal rounded = RoundDigits(d, keep);
+  if (WithinDoubleRange(rounded)) return rounded;
+  return RoundDigits(d, keep, Rounding::TowardZero);
 }
 
 std::string NonFiniteText(double value) {
@@ -350,7 +369,7 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 
 std::string FormatResult(double value, int precision, char decimalSeparator) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  const Decimal rounded = RoundDigits(ExactDecimal(value), 15);
+  const Decimal rounded = RoundWithinRange(ExactDecimal(value), 15);
   return FormatRoundedResult(rounded.negative, rounded.digits, rounded.exponent, precision,
                              decimalSeparator);
 }
@@ -362,7 +381,7 @@ std::string FormatRoundedResult(bool negative, std::string digits, int exponent,
   if (rounded.IsZero()) return FixedText(Decimal{}, precision, decimalSeparator);
   const Decimal fixed = RoundDigits(rounded, rounded.exponent + 1L + precision);
   if (!fixed.IsZero() && fixed.exponent < 15) return FixedText(fixed, precision, decimalSeparator);
-  return ExponentText(RoundDigits(rounded, precision + 1L), precision, decimalSeparator);
+  return ExponentText(RoundWithinRange(rounded, precision + 1L), precision, decimalSeparator);
 }
 
 char* WriteShortestText(char* out, double value, char decimalSeparator) {

@@ -19,7 +19,9 @@ std::optional<long double> ReadNumber(std::string_view text, char decimalSeparat
 // The result editor's text: rounded to 15 significant digits, then to `precision`
 // (0 to 15) digits after the separator, ties away from zero; fixed notation when the
 // rounded value is non-zero and below 1E15 in magnitude, else exponent notation
-// ("4.0E-2", "1.5E+20"). Zero is "0" and `precision` zeros, never "-0". NaN and the
+// ("4.0E-2", "1.5E+20"). Where rounding to nearest would leave the double range, the
+// digits are cut off instead ("1.7E+308", not "1.8E+308"), so that every text shown reads
+// back as a value in range. Zero is "0" and `precision` zeros, never "-0". NaN and the
 // infinities, which no calculation returns, give "NaN", "Infinity" and "-Infinity".
 std::string FormatResult(double value, int precision, char decimalSeparator);
 

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <algorithm>
 
 namespace vantorel::ui {
 namespace {
@@ -17,6 +18,12 @@ std::optional<TypedKey> FromText(const QString& text) {
 }
 
 }  // namespace
+
+qsizetype FirstBeyondSingleByte(const QString& text) {
+  const auto found =
+      std::find_if(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+  return found == text.end() ? -1 : found - text.begin();
+}
 
 std::optional<TypedKey> TypedKeyOf(const QKeyEvent& event) {
   const bool ctrl = event.modifiers() & Qt::ControlModifier;

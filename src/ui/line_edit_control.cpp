@@ -34,19 +34,17 @@ LineEditControl::LineEditControl(QLineEdit& edit, editing::Clipboard& clipboard,
   connect(&edit_, &QLineEdit::textChanged, this, [this] { WidgetTextChanged(); });
 }
 
-std::string LineEditControl::Text() const { return edit_.text().toLatin1().toStdString(); }
+std::string LineEditControl::WidgetText() const { return edit_.text().toLatin1().toStdString(); }
 
-int LineEditControl::SelStart() const {
+int LineEditControl::WidgetSelStart() const {
   return edit_.hasSelectedText() ? edit_.selectionStart() : edit_.cursorPosition();
 }
 
-int LineEditControl::SelLength() const {
+int LineEditControl::WidgetSelLength() const {
   return edit_.hasSelectedText() ? static_cast<int>(edit_.selectedText().size()) : 0;
 }
 
-void LineEditControl::SetSelection(int start, int length) {
-  const int from = Snapped(start);
-  const int to = Snapped(from + std::max(length, 0));
+void LineEditControl::WidgetSetSelection(int from, int to) {
   if (to > from) {
     edit_.setSelection(from, to - from);
   } else {
@@ -59,7 +57,5 @@ void LineEditControl::WriteRange(int start, int length, const std::string& text)
   now.replace(start, length, Latin1(text));
   edit_.setText(now);
 }
-
-void LineEditControl::WriteAll(const std::string& text) { edit_.setText(Latin1(text)); }
 
 }  // namespace vantorel::ui

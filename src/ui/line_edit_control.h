@@ -14,14 +14,13 @@ class LineEditControl final : public WidgetEditControl {
   // visible while another control, or another program, has the focus.
   LineEditControl(QLineEdit& edit, editing::Clipboard& clipboard, bool readOnly);
 
-  std::string Text() const override;
-  int SelStart() const override;
-  int SelLength() const override;
-  void SetSelection(int start, int length) override;
 
  protected:
+  std::string WidgetText() const override;
+  int WidgetSelStart() const override;
+  int WidgetSelLength() const override;
+  void WidgetSetSelection(int from, int to) override;
   void WriteRange(int start, int length, const std::string& text) override;
-  void WriteAll(const std::string& text) override;
 
  private:
   QLineEdit& edit_;

@@ -81,6 +81,11 @@ void TF_Main_LSF::BindEditors() {
   commands_ = std::make_unique<editing::EditingCommands>(*expression_, *xValue_, *result_,
                                                          separator_);
   xValue_->SetText("15");
+  for (WidgetEditControl* editor : {static_cast<WidgetEditControl*>(expression_.get()),
+                                    static_cast<WidgetEditControl*>(xValue_.get())}) {
+    connect(editor, &WidgetEditControl::Refused, StatusBar1,
+            [this](const QString& why) { StatusBar1->showMessage(why); });
+  }
   connect(ModeButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked && !selectingMode_) RunHandler([this] { ModeGroupClick(); });
   });

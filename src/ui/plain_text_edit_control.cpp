@@ -5,6 +5,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <functional>
 
 namespace vantorel::ui {
 namespace {
@@ -14,6 +15,18 @@ QString ToDocumentText(const std::string& text) {
   QString out = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return out;
+}
+
+// A run without a blank this long fills a few lines of the editor.
+constexpr std::size_t kLongRun = 200;
+
+bool HasLongRun(std::string_view text) {
+  std::size_t run = 0;
+  for (char c : text) {
+    run = c == ' ' || c == '\t' || c == '\r' || c == '\n' ? 0 : run + 1;
+    if (run > kLongRun) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -27,10 +40,15 @@ PlainTextEditControl::PlainTextEditControl(QPlainTextEdit& edit,
   edit_.setTabChangesFocus(true);
   edit_.viewport()->setAcceptDrops(false);
   Watch(*edit_.viewport());
-  connect(&edit_, &QPlainTextEdit::textChanged, this, [this] { WidgetTextChanged(); });
+  edit_.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  connect(&edit_, &QPlainTextEdit::textChanged, this, [this] {
+    // After an edit the widget made itself: Delete, a middle-click paste.
+    if (!Writing()) BreakAnywhere(HasLongRun(WidgetText()));
+    WidgetTextChanged();
+  });
 }
 
-std::string PlainTextEditControl::Text() const {
+std::string PlainTextEditControl::WidgetText() const {
   std::string text;
   for (QTextBlock block = edit_.document()->begin(); block.isValid(); block = block.next()) {
     if (block != edit_.document()->begin()) text += "\r\n";
@@ -39,18 +57,16 @@ std::string PlainTextEditControl::Text() const {
   return text;
 }
 
-int PlainTextEditControl::SelStart() const {
+int PlainTextEditControl::WidgetSelStart() const {
   return ToExternal(edit_.textCursor().selectionStart());
 }
 
-int PlainTextEditControl::SelLength() const {
+int PlainTextEditControl::WidgetSelLength() const {
   const QTextCursor cursor = edit_.textCursor();
   return ToExternal(cursor.selectionEnd()) - ToExternal(cursor.selectionStart());
 }
 
-void PlainTextEditControl::SetSelection(int start, int length) {
-  const int from = Snapped(start);
-  const int to = Snapped(from + std::max(length, 0));
+void PlainTextEditControl::WidgetSetSelection(int from, int to) {
   QTextCursor cursor(edit_.document());
   cursor.setPosition(ToInternal(from));
   cursor.setPosition(ToInternal(to), QTextCursor::KeepAnchor);
@@ -58,14 +74,37 @@ void PlainTextEditControl::SetSelection(int start, int length) {
 }
 
 void PlainTextEditControl::WriteRange(int start, int length, const std::string& text) {
-  QTextCursor cursor(edit_.document());
-  cursor.setPosition(ToInternal(start));
-  cursor.setPosition(ToInternal(start + length), QTextCursor::KeepAnchor);
-  cursor.insertText(ToDocumentText(text));
+  std::string next = WidgetText();
+  next.replace(start, length, text);
+  Write(HasLongRun(next), [&] {
+    QTextCursor cursor(edit_.document());
+    cursor.setPosition(ToInternal(start));
+    cursor.setPosition(ToInternal(start + length), QTextCursor::KeepAnchor);
+    cursor.insertText(ToDocumentText(text));
+  });
 }
 
-void PlainTextEditControl::WriteAll(const std::string& text) {
-  edit_.setPlainText(ToDocumentText(text));
+void PlainTextEditControl::BeforeWidgetInserts(const QString& text) {
+  if (HasLongRun(text.toLatin1().toStdString())) BreakAnywhere(true);
+}
+
+// Lines break at blanks, and a run longer than a line anywhere. Laying out a run of
+// thousands of characters that way takes time growing with the square of its length
+// (a formula of 1 MB without a blank: most of a minute), so a text with a run longer
+// than a few lines breaks anywhere throughout. Such a run looks the same either way; only
+// the short words of that text may then break where they do not end. The document lays
+// out at every change, so breaking anywhere comes before a text that needs it, and
+// breaking at blanks only after the text that allows it is in.
+void PlainTextEditControl::Write(bool longRun, const std::function<void()>& write) {
+  if (longRun) BreakAnywhere(true);
+  write();
+  if (!longRun) BreakAnywhere(false);
+}
+
+void PlainTextEditControl::BreakAnywhere(bool anywhere) {
+  const QTextOption::WrapMode mode =
+      anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  if (edit_.wordWrapMode() != mode) edit_.setWordWrapMode(mode);
 }
 
 int PlainTextEditControl::ToExternal(int position) const {

@@ -3,10 +3,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "ui/key_chars.h"
+
 namespace vantorel::ui {
 
 std::string QtClipboard::Text() const {
-  return QGuiApplication::clipboard()->text().toLatin1().toStdString();
+  const QString text = QGuiApplication::clipboard()->text();
+  if (FirstBeyondSingleByte(text) >= 0) return {};
+  return text.toLatin1().toStdString();
 }
 
 void QtClipboard::SetText(std::string_view text) {

@@ -7,7 +7,8 @@ namespace vantorel::ui {
 
 class QtClipboard final : public editing::Clipboard {
  public:
-  // Characters beyond the single-byte range read as "?".
+  // Empty when the text has characters beyond the single-byte range: they are refused,
+  // never turned into "?".
   std::string Text() const override;
   void SetText(std::string_view text) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 namespace vantorel::ui {
 namespace {
 
+using editing::ChangeSource;
 using editing::IsLineBreak;
 using editing::IsTypedText;
 using editing::WithCrLf;
@@ -52,25 +54,40 @@ bool WidgetEditControl::HasFocus() const { return widget_.hasFocus(); }
 
 void WidgetEditControl::SetFocus() { widget_.setFocus(Qt::OtherFocusReason); }
 
+std::string WidgetEditControl::Text() const { return staged_ ? staged_->text : WidgetText(); }
+
+int WidgetEditControl::SelStart() const {
+  return staged_ ? staged_->selStart : WidgetSelStart();
+}
+
+int WidgetEditControl::SelLength() const {
+  return staged_ ? staged_->selLength : WidgetSelLength();
+}
+
 std::string WidgetEditControl::SelText() const {
   return Text().substr(SelStart(), SelLength());
 }
 
 void WidgetEditControl::ReplaceSelection(std::string_view text) {
-  Edit(SelStart(), SelLength(), Incoming(text), false);
+  Edit(SelStart(), SelLength(), Incoming(text), ChangeSource::Program);
 }
 
 void WidgetEditControl::SetText(std::string_view text) {
-  const State before = Current();
-  {
-    Quiet quiet(quiet_);
-    WriteAll(Incoming(text));
-    SetSelection(0, 0);
-  }
-  Finish(before, false);
+  Change({Incoming(text), 0, 0}, ChangeSource::Program);
 }
 
 void WidgetEditControl::SetSelStart(int position) { SetSelection(position, 0); }
+
+void WidgetEditControl::SetSelection(int start, int length) {
+  const int from = Snapped(start);
+  const int to = Snapped(from + std::max(length, 0));
+  if (staged_) {
+    staged_->selStart = from;
+    staged_->selLength = to - from;
+  } else {
+    WidgetSetSelection(from, to);
+  }
+}
 
 void WidgetEditControl::SelectAll() {
   SetSelection(0, static_cast<int>(Text().size()));
@@ -83,24 +100,21 @@ void WidgetEditControl::CopyToClipboard() {
 void WidgetEditControl::CutToClipboard() {
   if (!Editable() || SelLength() == 0) return;
   clipboard_.SetText(SelText());
-  DeleteSelection();
+  Edit(SelStart(), SelLength(), "", ChangeSource::Cut);
 }
 
 void WidgetEditControl::PasteFromClipboard() {
-  if (!Editable()) return;
+  if (!Editable() || !Admits(QGuiApplication::clipboard()->text())) return;
   std::string pasted = clipboard_.Text();
   // A one-line control takes the first line of a longer text.
   if (!MultiLine()) pasted = pasted.substr(0, pasted.find_first_of("\r\n"));
   if (pasted.empty()) return;
-  Edit(SelStart(), SelLength(), Incoming(pasted), true);
+  Edit(SelStart(), SelLength(), Incoming(pasted), ChangeSource::User);
 }
 
 void WidgetEditControl::Undo() {
   if (!Editable() || !undo_) return;
-  const State target = *undo_;
-  const State before = Current();
-  Restore(target);
-  Finish(before, true);  // the undo is itself the one step to undo
+  Change(*undo_, ChangeSource::User);  // the undo is itself the one step to undo
 }
 
 void WidgetEditControl::DeliverChar(char key) {
@@ -113,21 +127,41 @@ WidgetEditControl::State WidgetEditControl::Current() const {
 }
 
 void WidgetEditControl::Edit(int start, int length, const std::string& text,
-                             bool undoable) {
-  const State before = Current();
-  {
-    Quiet quiet(quiet_);
-    WriteRange(start, length, text);
-    SetSelection(start + static_cast<int>(text.size()), 0);
-  }
-  Finish(before, undoable);
+                             ChangeSource source) {
+  State next{Text(), start + static_cast<int>(text.size()), 0};
+  next.text.replace(start, length, text);
+  Change(std::move(next), source);
 }
 
-// Puts a whole earlier state back, writing only the part that differs so that the view
+void WidgetEditControl::Change(State next, ChangeSource source) {
+  const State before = Current();
+  ++changing_;
+  staged_ = std::move(next);
+  try {
+    Finish(before, source);
+  } catch (...) {
+    if (--changing_ == 0) Commit();
+    throw;
+  }
+  if (--changing_ == 0) Commit();
+}
+
+void WidgetEditControl::Commit() {
+  if (!staged_) return;
+  const State state = std::move(*staged_);
+  staged_.reset();
+  Restore(state);
+}
+
+// Puts a state into the widget, writing only the part that differs so that the view
 // keeps its place.
 void WidgetEditControl::Restore(const State& state) {
   const std::string now = Text();
   const std::string& then = state.text;
+  if (now == then) {
+    SetSelection(state.selStart, state.selLength);
+    return;
+  }
   std::size_t prefix = 0;
   const std::size_t shorter = std::min(now.size(), then.size());
   while (prefix < shorter && now[prefix] == then[prefix]) ++prefix;
@@ -144,16 +178,28 @@ void WidgetEditControl::Restore(const State& state) {
   SetSelection(state.selStart, state.selLength);
 }
 
-void WidgetEditControl::Finish(const State& before, bool undoable) {
-  if (undoable) {
+void WidgetEditControl::Finish(const State& before, ChangeSource source) {
+  if (source != ChangeSource::Program) {
     undo_ = before;
   } else {
     undo_.reset();
   }
   typing_.reset();
   lastText_ = Text();
+  if (lastText_ == before.text) return;
   // The handler may change the text again; it runs nested, before this returns.
-  if (lastText_ != before.text && OnChange) OnChange();
+  if (OnChange) OnChange();
+  if (source == ChangeSource::User && OnUserEdit) OnUserEdit();
+}
+
+bool WidgetEditControl::Admits(const QString& text) {
+  const qsizetype at = FirstBeyondSingleByte(text);
+  if (at < 0) return true;
+  const qsizetype width = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+  QApplication::beep();
+  emit Refused(QStringLiteral("\"%1\" cannot be entered: only Latin-1 characters can.")
+                   .arg(text.mid(at, width)));
+  return false;
 }
 
 std::string WidgetEditControl::Incoming(std::string_view text) const {
@@ -176,7 +222,7 @@ void WidgetEditControl::ActOnChar(char key) {
   if (key == kBackspace) {
     Backspace();
   } else if (IsLineBreak(key)) {
-    if (MultiLine()) Edit(SelStart(), SelLength(), "\r\n", true);
+    if (MultiLine()) Edit(SelStart(), SelLength(), "\r\n", ChangeSource::User);
   } else if (IsTypedText(key)) {
     Type(key);
   }
@@ -190,7 +236,7 @@ void WidgetEditControl::Type(char key) {
   const int start = SelStart();
   std::string expected = Text();
   expected.replace(start, SelLength(), 1, key);
-  Edit(start, SelLength(), std::string(1, key), true);
+  Edit(start, SelLength(), std::string(1, key), ChangeSource::User);
   if (Text() != expected) return;  // the change handler edited again: the run ends
   undo_ = runStart;
   typing_ = TypingRun{expected, start + 1, runStart};
@@ -207,11 +253,11 @@ void WidgetEditControl::Backspace() {
   const bool afterLineBreak =
       MultiLine() && start >= 2 && text.compare(start - 2, 2, "\r\n") == 0;
   const int width = afterLineBreak ? 2 : 1;
-  Edit(start - width, width, "", true);
+  Edit(start - width, width, "", ChangeSource::User);
 }
 
 void WidgetEditControl::DeleteSelection() {
-  if (SelLength() > 0) Edit(SelStart(), SelLength(), "", true);
+  if (SelLength() > 0) Edit(SelStart(), SelLength(), "", ChangeSource::User);
 }
 
 void WidgetEditControl::WidgetTextChanged() {
@@ -223,6 +269,7 @@ void WidgetEditControl::WidgetTextChanged() {
   typing_.reset();
   lastText_ = now;
   if (OnChange) RunGuarded(widget_.window(), OnChange);
+  if (OnUserEdit) RunGuarded(widget_.window(), OnUserEdit);
 }
 
 void WidgetEditControl::Watch(QObject& object) { object.installEventFilter(this); }
@@ -240,8 +287,15 @@ bool WidgetEditControl::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
       return watched == &widget_ && KeepSelectionAcrossFocus(*event);
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+      // The middle button pastes the selection clipboard where the widget supports it.
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && Editable()) {
+        const QString pasted = QGuiApplication::clipboard()->text(QClipboard::Selection);
+        if (!Admits(pasted)) return true;
+        BeforeWidgetInserts(pasted);
+      }
+      [[fallthrough]];
+    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
       pending_ = Current();
       typing_.reset();
@@ -253,6 +307,7 @@ bool WidgetEditControl::eventFilter(QObject* watched, QEvent* event) {
 
 // The key as typed goes through OnKeyPress; then it does what it would have done.
 bool WidgetEditControl::HandleKey(QKeyEvent& event) {
+  if (!Admits(event.text())) return true;
   const std::optional<TypedKey> typed = TypedKeyOf(event);
   if (typed) {
     char key = typed->code;
@@ -281,8 +336,8 @@ bool WidgetEditControl::HandleKey(QKeyEvent& event) {
     ActOnChar(typed->code);
     return true;
   }
-  // Everything else (moving the caret, Delete, selecting, copying, text beyond the
-  // single-byte range) the widget does itself; a change it makes is undoable.
+  // Everything else (moving the caret, Delete, selecting, copying) the widget does
+  // itself; a change it makes is undoable and clears the result like any other.
   pending_ = Current();
   typing_.reset();
   return false;

@@ -1,6 +1,7 @@
 #include "edit_control_contract.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,36 @@ TEST_P(EditControlContract, UndoWithNothingToUndoChangesNothing) {
   Editor().Undo();
   EXPECT_EQ(Editor().Text(), "15");
   EXPECT_EQ(log.calls, 0);
+}
+
+TEST_P(EditControlContract, EveryChangeButTheProgramsAndACutIsAUserEdit) {
+  struct Step {
+    const char* name;
+    std::function<void(EditControl&)> act;
+    bool userEdit;
+  };
+  const std::vector<Step> steps = {
+      {"typing", [](EditControl& e) { e.DeliverChar('7'); }, true},
+      {"Backspace", [](EditControl& e) { e.DeliverChar(kBackspace); }, true},
+      {"paste", [](EditControl& e) { e.PasteFromClipboard(); }, true},
+      {"undo", [](EditControl& e) { e.Undo(); }, true},
+      {"cut", [](EditControl& e) { e.CutToClipboard(); }, false},
+      {"replacing the selection", [](EditControl& e) { e.ReplaceSelection("9"); }, false},
+      {"replacing the text", [](EditControl& e) { e.SetText("42"); }, false},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    Prepare("15", 1, 1);
+    FocusEditor();
+    Editor().DeliverChar('3');  // something to undo
+    Editor().SetSelection(0, 1);
+    SharedClipboard().SetText("8");
+    int edits = 0;
+    Editor().OnUserEdit = [&edits] { ++edits; };
+    step.act(Editor());
+    EXPECT_EQ(edits, step.userEdit && !ReadOnly() ? 1 : 0);
+    Editor().OnUserEdit = nullptr;
+  }
 }
 
 TEST_P(EditControlContract, ChangeHandlerRunsNestedWhenItChangesTheTextAgain) {

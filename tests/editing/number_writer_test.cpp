@@ -54,7 +54,16 @@ INSTANTIATE_TEST_SUITE_P(Exponent, FormatsResult, testing::Values(
     WriteCase{999999999999999.9, 1, '.', "1.0E+15"}, WriteCase{0.0004, 1, '.', "4.0E-4"},
     WriteCase{0.4, 0, '.', "4E-1"}, WriteCase{9.96E-5, 1, '.', "1.0E-4"},
     WriteCase{-1E-20, 3, '.', "-1.000E-20"}, WriteCase{1E300, 15, '.', "1.000000000000000E+300"},
-    WriteCase{DBL_MAX, 2, '.', "1.80E+308"}, WriteCase{4.9406564584124654E-324, 3, '.', "4.941E-324"}));
+    WriteCase{4.9406564584124654E-324, 3, '.', "4.941E-324"}));
+
+// Rounding up would leave the double range: the digits are cut off.
+INSTANTIATE_TEST_SUITE_P(TopOfTheRange, FormatsResult, testing::Values(
+    WriteCase{1.797E308, 1, '.', "1.7E+308"}, WriteCase{1.797E308, 0, ',', "1E+308"},
+    WriteCase{-1.797E308, 1, '.', "-1.7E+308"}, WriteCase{1.797E308, 2, '.', "1.79E+308"},
+    WriteCase{DBL_MAX, 2, '.', "1.79E+308"}, WriteCase{DBL_MAX, 14, '.', "1.79769313486231E+308"},
+    WriteCase{DBL_MAX, 15, '.', "1.797693134862310E+308"},
+    WriteCase{1.79E308, 1, '.', "1.7E+308"}, WriteCase{1.7965E308, 3, '.', "1.797E+308"},
+    WriteCase{1.45E308, 0, '.', "1E+308"}, WriteCase{1.55E308, 0, '.', "1E+308"}));
 
 INSTANTIATE_TEST_SUITE_P(ZeroAndOddInputs, FormatsResult, testing::Values(
     WriteCase{0.0, 1, '.', "0.0"}, WriteCase{0.0, 0, '.', "0"}, WriteCase{-0.0, 1, ',', "0,0"},
@@ -115,10 +124,12 @@ int DecimalExponent(double value) {
   return std::stoi(std::string(std::find(buffer, end, 'e') + 1, end));
 }
 
-// Half a unit of the 15th significant digit, plus half a unit of the 15th decimal when
-// the text is fixed, plus the long double rounding of reading it.
+// Half a unit of the 15th significant digit (a whole unit where the digits are cut off
+// next to the largest double), plus half a unit of the 15th decimal when the text is
+// fixed, plus the long double rounding of reading it.
 long double ResultTolerance(double value, const std::string& text) {
   long double tolerance = *ReadNumber("5E" + std::to_string(DecimalExponent(value) - 15), '.');
+  if (std::fabs(value) > 1.79769313486231E308) tolerance *= 2;
   if (text.find('E') == std::string::npos) tolerance += 5E-16L;
   return tolerance + std::fabs(value) * 0x1p-63L;
 }
@@ -129,6 +140,18 @@ TEST(NumberRoundTrip, ResultTextReadsBackWithinItsRounding) {
     const std::optional<long double> back = ReadNumber(text, '.');
     ASSERT_TRUE(back.has_value()) << text;
     ASSERT_LE(std::fabs(*back - value), ResultTolerance(value, text)) << text;
+  }
+}
+
+TEST(NumberRoundTrip, ResultTextsNearTheLargestDoubleReadBackInRange) {
+  double value = DBL_MAX;
+  for (int step = 0; step < 100; ++step, value = std::nextafter(value, 0.0)) {
+    for (int precision = 0; precision <= 15; ++precision) {
+      const std::string text = FormatResult(-value, precision, '.');
+      const std::optional<long double> back = ReadNumber(text, '.');
+      ASSERT_TRUE(back.has_value()) << text;
+      ASSERT_TRUE(std::isfinite(static_cast<double>(*back))) << text;
+    }
   }
 }
 

@@ -1,8 +1,11 @@
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "editing/number_cut_back.h"
+#include "editing/number_syntax.h"
 #include "window_model.h"
 
 namespace vantorel::editing {
@@ -50,6 +53,63 @@ TEST(XValueEditor, KeepsOnlyWhatReadsAsANumber) {
     window.Type(t.keys);
     EXPECT_EQ(window.xValue.Text(), t.after);
     EXPECT_EQ(window.result.Text(), "") << "every key press clears the result";
+  }
+}
+
+// The chain of Backspaces as the check delivers them, one reading of the text each.
+std::string BackspaceByBackspace(std::string text, int start, int length) {
+  if (length > 0) {
+    text.erase(start, length);
+  } else {
+    text.erase(--start, 1);
+  }
+  while (start > 0 && !ReadsAsNumberOrIsTypedThrough(text, '.')) text.erase(--start, 1);
+  return text;
+}
+
+// Pieces of numbers and of what is no number, among them digits next to the largest
+// long double (magnitude 4933 with "E4898"), joined at random.
+TEST(XValueEditor, CutsBackInOnePassExactlyAsBackspaceByBackspace) {
+  const std::vector<std::string> pieces = {
+      "1189731495357231765053511589829488", "6", "7", "0", "9", ".", "E4898", "E4899",
+      "E489", "E", "e-", "x", " ", "+", "-", "00", "E0000", ",", "\t"};
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 40000; ++round) {
+    std::string text;
+    const int count = 1 + static_cast<int>(random() % 7);
+    for (int i = 0; i < count; ++i) text += pieces[random() % pieces.size()];
+    const int start = static_cast<int>(random() % (text.size() + 1));
+    const int length = static_cast<int>(random() % (text.size() - start + 1)) / 2;
+    if (start == 0 && length == 0) continue;
+    const int kept = CutBackStart(text, start, length, '.');
+    ASSERT_EQ(text.substr(0, kept) + text.substr(start + length),
+              BackspaceByBackspace(text, start, length))
+        << "\"" << text << "\" at " << start << "+" << length;
+  }
+}
+
+TEST(XValueEditor, LongPastesAreCutBackWithoutNesting) {
+  const struct {
+    std::string pasted;
+    std::string after;
+  } cases[] = {
+      {std::string(1 << 20, 'x'), "15"},
+      {"0." + std::string(1 << 20, '5') + "x", "150." + std::string(1 << 20, '5')},
+      {std::string(1 << 20, '9'), "15" + std::string(4930, '9')},
+      {std::string(1 << 20, ' ') + "x", "15" + std::string(1 << 20, ' ')},
+  };
+  for (const auto& c : cases) {
+    WindowModel window;
+    window.Prepare(Place::XValue, "15", 2);
+    int changes = 0;
+    window.xValue.OnChange = [&, check = window.xValue.OnChange] {
+      ++changes;
+      check();
+    };
+    window.clipboard.SetText(c.pasted);
+    window.xValue.PasteFromClipboard();
+    EXPECT_TRUE(window.xValue.Text() == c.after) << c.after.substr(0, 40);
+    EXPECT_LE(changes, 2) << "the paste and one Backspace over the whole run";
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStringList>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -174,15 +175,20 @@ TEST_P(TypedKeys, ReadOnlyEditorStillSelectsAndCopies) {
   EXPECT_EQ(window_->Clipboard().Text(), "42");
 }
 
-TEST_P(TypedKeys, TextBeyondTheSingleByteRangeReadsAsQuestionMarks) {
+TEST_P(TypedKeys, TextBeyondLatin1IsRefusedAndSaysSo) {
   if (ReadOnly()) GTEST_SKIP() << "nothing can be typed";
   Record();
+  QStringList reasons;
+  QObject::connect(&Editor(), &WidgetEditControl::Refused,
+                   [&reasons](const QString& why) { reasons << why; });
   QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u20ac"));
   QApplication::sendEvent(&Widget(), &press);
-  EXPECT_EQ(seen_, std::vector<char>{'?'});
-  EXPECT_EQ(Editor().Text(), "?");
-  Editor().Undo();
+  QGuiApplication::clipboard()->setText(QStringLiteral("1\u03a9"));
+  QTest::keyClick(&Widget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(seen_, std::vector<char>{22}) << "only Ctrl+V reaches the key handler";
   EXPECT_EQ(Editor().Text(), "");
+  EXPECT_EQ(reasons.size(), 2);
+  EXPECT_FALSE(Editor().CanUndo());
 }
 
 TEST_P(TypedKeys, TakingTheFocusSelectsNothingAndLosingItKeepsTheSelection) {
