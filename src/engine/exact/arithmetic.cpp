@@ -2,6 +2,16 @@
 #include "engine/messages.h"
 
 namespace vantorel::exact {
+namespace {
+
+// Bits above the binary point of the value's magnitude; 0 for values below 1.
+slong IntegerBits(Real& value, slong prec) {
+  const arb_struct* ball = value.Ball(prec);
+  if (!arf_is_finite(arb_midref(ball)) || arf_is_zero(arb_midref(ball))) return 0;
+  return std::clamp<slong>(arf_abs_bound_lt_2exp_si(arb_midref(ball)), 0, kLargestExponent);
+}
+
+}  // namespace
 
 void Negate(Real& a) {
   if (a.IsRational()) {
@@ -22,7 +32,9 @@ void Arithmetic(ExactOp op, Real& a, Real& b, Pass& pass) {
     }
     a.MarkRational(pass.Prec());
   } else {
-    slong prec = pass.Prec();
+    // Large operands keep the pass's precision below their binary point too, so that
+    // 1E4000+0.5 still holds its half when an angle is reduced from it.
+    slong prec = pass.Prec() + IntegerBits(a, pass.Prec()) + IntegerBits(b, pass.Prec());
     const arb_struct* right = b.Ball(prec);
     arb_struct* left = a.Ball(prec);
     switch (op) {
