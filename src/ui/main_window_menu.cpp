@@ -113,7 +113,7 @@ void TF_Main_LSF::Plot1Click() {
   const char separator = separator_();
   const std::optional<long double> x = ReadNumber(xValue_->Text(), separator);
   plot_->Follow(expression_->Text(), separator, Mode(),
-                x ? std::optional<double>(double(*x)) : std::nullopt);
+                x ? std::optional<double>(double(*x)) : std::nullopt, ExactArithmetic());
   plot_->show();
   plot_->raise();
   plot_->activateWindow();

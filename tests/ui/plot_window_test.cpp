@@ -91,5 +91,18 @@ TEST_F(WindowTest, PlotOpensFromTheMenuFollowsComputeZoomsPansExportsAndClosesWi
   EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(WindowTest, PlotDrawsInTheChosenArithmetic) {
+  Open();
+  Window().ExpressionEditor().SetText("(x+1E30)-1E30");
+  Window().XValueEditor().SetText("3");
+  Control<QAction>("Plot1")->trigger();
+  auto* window = Window().findChild<PlotWindow*>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->Plot().Readout(3).endsWith("= 0")) << window->Plot().Readout(3).toStdString();
+  Control<QAction>("Exactarithmetic1")->trigger();
+  Click("Computebtn");
+  EXPECT_TRUE(window->Plot().Readout(3).endsWith("= 3")) << window->Plot().Readout(3).toStdString();
+}
+
 }  // namespace
 }  // namespace vantorel::ui::testing

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "plot/plot_function.h"
+#include "ui/plot/exact_curve.h"
 #include "ui/plot/plot_widget.h"
 
 namespace vantorel::ui {
@@ -68,12 +69,13 @@ PlotWindow::PlotWindow(ErrorSink showError, QWidget* parent)
 }
 
 void PlotWindow::Follow(const std::string& formula, char decimalSeparator, AngleMode mode,
-                        std::optional<double> xValue) {
+                        std::optional<double> xValue, bool exact) {
   formula_ = QString::fromLatin1(formula.data(), qsizetype(formula.size())).trimmed();
   plot::PlotFunction f;
   problem_.clear();
   try {
-    f = plot::FormulaFunction(formula, decimalSeparator, mode);  // the arithmetic is chosen there
+    f = exact ? ExactCurve(formula, decimalSeparator, mode)
+              : plot::FormulaFunction(formula, decimalSeparator, mode);
   } catch (const TMathExpr& error) {
     problem_ = QStringLiteral("No curve: %1").arg(QString::fromStdString(error.what()));
   }

@@ -29,9 +29,9 @@ class PlotWindow : public QWidget {
 
   // Draws the one-line `formula` in `mode`, numbers read and written with
   // `decimalSeparator`, marking the X value when there is one. A text that is no formula
-  // draws no curve, and the status line says why.
+  // draws no curve, and the status line says why. `exact`: in the exact arithmetic.
   void Follow(const std::string& formula, char decimalSeparator, AngleMode mode,
-              std::optional<double> xValue);
+              std::optional<double> xValue, bool exact = false);
 
   PlotWidget& Plot() { return *plot_; }
   // The picture as shown; false (after telling the user) when the file cannot be written.
