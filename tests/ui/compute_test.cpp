@@ -233,6 +233,17 @@ TEST_F(ComputeTest, PrecisionStepsByOneBetweenZeroAndFifteen) {
   EXPECT_EQ(Result(), "15") << "a change of Precision leaves the result alone";
 }
 
+TEST_F(ComputeTest, AResultAtTheTopOfTheRangeComputesAgainAsTheXValue) {
+  auto* edit = Control<QLineEdit>("UpDownEdit");
+  for (const char* shown : {"1.7E+308", "1E+308"}) {  // Precision 1, then 0
+    Compute("1.797E308", "15");
+    ASSERT_EQ(Result(), shown);
+    Compute("x", Result());
+    EXPECT_TRUE(errors_.isEmpty()) << shown << ": " << errors_.join("|").toStdString();
+    QTest::keyClick(edit, Qt::Key_Down);
+  }
+}
+
 // The Option menu's "Exact arithmetic": off at start, chosen by clicking it in the open
 // menu, lasting for the run only; the lists name the arithmetic of each result.
 class ExactArithmeticTest : public ComputeTest {
