@@ -1,11 +1,13 @@
 #include "app_message.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <map>
 #include <mutex>
+#include <sys/un.h>
 
 #include "runtime_folder.h"
 
@@ -36,9 +38,26 @@ QEvent::Type RegisterAppMessage(std::string_view name) {
 
 QEvent::Type AppMessageId() { return RegisterAppMessage(kAppMessageName); }
 
+bool FitsASocketAddress(const std::string& path) {
+  return path.size() < sizeof(sockaddr_un{}.sun_path);
+}
+
+std::string ShortSocketPath(const std::string& folder, const std::string& short_folder) {
+  if (short_folder.empty()) return {};
+  // Each runtime folder has its own socket there, so that sessions never meet.
+  const QByteArray hash =
+      QCryptographicHash::hash(QByteArray::fromStdString(folder), QCryptographicHash::Sha256);
+  const std::string path = short_folder + "/" + kAppMessageName + "-" +
+                           hash.toHex().left(16).toStdString();
+  return FitsASocketAddress(path) ? path : std::string();
+}
+
 std::string AppMessageSocketPath() {
   const std::string folder = UserRuntimeFolder();
-  return folder.empty() ? std::string() : folder + "/" + kAppMessageName;
+  if (folder.empty()) return {};
+  const std::string path = folder + "/" + kAppMessageName;
+  if (FitsASocketAddress(path)) return path;
+  return ShortSocketPath(folder, PrivateFolderUnder("/tmp"));
 }
 
 AppMessageListener::AppMessageListener(QObject* parent)

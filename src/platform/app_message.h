@@ -24,8 +24,16 @@ QEvent::Type RegisterAppMessage(std::string_view name);
 // RegisterAppMessage(kAppMessageName).
 QEvent::Type AppMessageId();
 
-// UserRuntimeFolder()/Tesmo_Unique_App_Message_Name, or empty.
+// UserRuntimeFolder()/Tesmo_Unique_App_Message_Name; when that is too long for a
+// socket address, ShortSocketPath of the runtime folder in the private folder under /tmp.
+// Empty when there is no place for it.
 std::string AppMessageSocketPath();
+
+// Whether `path` fits the address of a local socket (107 bytes).
+bool FitsASocketAddress(const std::string& path);
+// The socket for the runtime `folder` in `short_folder`, named after a hash of `folder`;
+// empty when `short_folder` is empty or the path is still too long.
+std::string ShortSocketPath(const std::string& folder, const std::string& short_folder);
 
 // Listens for messages in the running copy. Only the holder of the instance lock may
 // listen, so a socket file already at the path is a crashed copy's leftover.

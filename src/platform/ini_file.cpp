@@ -1,8 +1,9 @@
 #include "ini_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <algorithm>
 #include <vector>
+
+#include "guarded_file.h"
 
 namespace vantorel::platform {
 
@@ -11,7 +12,7 @@ namespace {
 struct Line {
   std::size_t begin;       // offset of the line in the content
   std::string_view body;   // the line without its ending
-  std::string_view ending; // "\r\n", "\n", a lone "\r" at the very end, or nothing
+  std::string_view ending; // "\r\n", "\n", "\r", or nothing at the end of the content
 };
 
 enum class LineKind { Section, Entry, Other };
@@ -39,15 +40,14 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-// line ending = "\r\n" | "\n" | "\r" at the end of the content
+// line ending = "\r\n" | "\n" | "\r": files written with any of the three read alike
 std::vector<Line> SplitLines(std::string_view content) {
   std::vector<Line> lines;
   std::size_t begin = 0;
   while (begin < content.size()) {
-    std::size_t newline = content.find('\n', begin);
-    std::size_t end = newline == std::string_view::npos ? content.size() : newline + 1;
-    std::size_t body_end = newline == std::string_view::npos ? end : newline;
-    if (body_end > begin && content[body_end - 1] == '\r') --body_end;
+    const std::size_t body_end = std::min(content.find_first_of("\r\n", begin), content.size());
+    std::size_t end = body_end;
+    if (end < content.size()) end += content.compare(end, 2, "\r\n") == 0 ? 2 : 1;
     lines.push_back({begin, content.substr(begin, body_end - begin),
                      content.substr(body_end, end - body_end)});
     begin = end;
@@ -95,7 +95,7 @@ Place Locate(const std::vector<Line>& lines, std::string_view section, std::stri
 
 std::string NewlineOf(const std::vector<Line>& lines) {
   for (const Line& line : lines)
-    if (line.ending == "\r\n" || line.ending == "\n") return std::string(line.ending);
+    if (!line.ending.empty()) return std::string(line.ending);
   return "\n";
 }
 
@@ -104,16 +104,6 @@ std::string EntryLine(std::string_view key, std::string_view value) {
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';
   return line;
-}
-
-// Missing file: empty content. Nothing when the file is there but cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  QFile file(QFile::decodeName(path.c_str()));
-  if (!file.exists()) return std::string();
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes.toStdString();
 }
 
 }  // namespace
@@ -149,22 +139,29 @@ std::string WithIniValue(std::string_view content, std::string_view section,
 
 std::string ReadIniValue(const std::string& path, std::string_view section,
                          std::string_view key, std::string_view fallback) {
-  std::optional<std::string> content = ReadWholeFile(path);
-  if (!content) return std::string(fallback);
-  std::optional<std::string> value = FindIniValue(*content, section, key);
+  const GuardedRead file = ReadGuarded(path, kLargestIniFile);
+  if (file.status != GuardedRead::Status::Read && file.status != GuardedRead::Status::TooLarge)
+    return std::string(fallback);
+  std::optional<std::string> value = FindIniValue(file.bytes, section, key);
   return value ? *value : std::string(fallback);
+}
+
+IniWrite WriteIniValues(const std::string& path, std::span<const IniEntry> entries) {
+  const GuardedRead file = ReadGuarded(path, kLargestIniFile);
+  // Not one of ours: rewriting it could only cut it short.
+  if (file.status == GuardedRead::Status::TooLarge) return IniWrite::LeftAlone;
+  // An unreadable file must not be replaced by one that holds only these entries.
+  if (file.status == GuardedRead::Status::Refused) return IniWrite::Failed;
+  std::string updated = file.bytes;
+  for (const IniEntry& entry : entries)
+    updated = WithIniValue(updated, entry.section, entry.key, entry.value);
+  return ReplaceGuarded(file, updated) ? IniWrite::Written : IniWrite::Failed;
 }
 
 bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value) {
-  // An unreadable file must not be replaced by one that holds only this entry.
-  std::optional<std::string> content = ReadWholeFile(path);
-  if (!content) return false;
-  const std::string updated = WithIniValue(*content, section, key, value);
-  QSaveFile file(QFile::decodeName(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(updated.data(), qint64(updated.size()));
-  return file.commit();  // false, and the temporary file gone, after any failed write
+  const IniEntry entry{section, key, value};
+  return WriteIniValues(path, {&entry, 1}) == IniWrite::Written;
 }
 
 }  // namespace vantorel::platform

@@ -6,8 +6,11 @@
 // Text is bytes: nothing is converted, and a value is read whole, however long.
 // Writing changes the one line of the entry (or adds one, or adds the section) and keeps
 // every other byte of the file, including its comments and its line endings.
+// Lines may end in CR LF, LF or a lone CR.
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,15 +27,32 @@ std::optional<std::string> FindIniValue(std::string_view content, std::string_vi
 std::string WithIniValue(std::string_view content, std::string_view section,
                          std::string_view key, std::string_view value);
 
+// A settings file holds a formula and a separator; one of several megabytes is not one
+// of ours. Only its first bytes up to this size are read, and it is never rewritten.
+inline constexpr std::size_t kLargestIniFile = std::size_t(4) << 20;
+
 // The value from the file at `path`, or `fallback` when the file cannot be read or the
-// section or the key is missing.
+// section or the key is missing. A link is followed only when this user made it; only a
+// regular file is read, at most kLargestIniFile bytes of it.
 std::string ReadIniValue(const std::string& path, std::string_view section,
                          std::string_view key, std::string_view fallback);
 
-// Writes the entry into the file at `path`, creating the file when it is missing. The new
-// content replaces the old at once (a temporary file in the same folder is renamed over
-// it), so a crash never leaves half a file. False when the file could not be read or
-// written; the file is then as it was.
+struct IniEntry {
+  std::string_view section;
+  std::string_view key;
+  std::string_view value;
+};
+
+enum class IniWrite { Written, LeftAlone, Failed };
+
+// Writes all `entries` into the file at `path` in one replacement (a temporary file
+// beside it, with its owner and mode, is renamed over it), so that a crash leaves either
+// the old file or the new one, never half of it and never some entries without the
+// others. A missing file is made. LeftAlone for a file larger than kLargestIniFile;
+// Failed, with the file as it was, when it could not be read or replaced.
+IniWrite WriteIniValues(const std::string& path, std::span<const IniEntry> entries);
+
+// WriteIniValues for one entry; true when it was written.
 bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value);
 

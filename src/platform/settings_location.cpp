@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantorel::platform {
 
@@ -51,10 +54,10 @@ std::string SettingsFileName(std::string_view program_file_name) {
   return upper + "INI";
 }
 
-std::string SettingsFilePath(std::string_view executable_path, bool program_folder_writable,
+std::string SettingsFilePath(std::string_view executable_path, bool program_folder_private,
                              std::string_view config_folder) {
   std::string name = SettingsFileName(ProgramFileNameForRule(NameOf(executable_path)));
-  std::string folder = program_folder_writable ? FolderOf(executable_path)
+  std::string folder = program_folder_private ? FolderOf(executable_path)
                                                : WithSlash(config_folder);
   return folder + name;
 }
@@ -65,14 +68,22 @@ std::string UserConfigFolder(std::string_view xdg_config_home, std::string_view 
   return WithSlash(home) + ".config/vantorel";
 }
 
+bool IsPrivateFolder(const std::string& folder) {
+  struct stat info {};
+  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  if (info.st_uid != geteuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) return false;
+  return faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 std::string SettingsFilePathForThisProgram() {
   if (QCoreApplication::instance() == nullptr) return {};
   const QString program = QCoreApplication::applicationFilePath();
   if (program.isEmpty()) return {};
-  const bool writable = QFileInfo(QFileInfo(program).absolutePath()).isWritable();
+  const QString folder = QFileInfo(program).absolutePath();
+  const bool own = IsPrivateFolder(QFile::encodeName(folder).toStdString());
   std::string home = FromEnvironment("HOME");
   if (home.empty()) home = QFile::encodeName(QDir::homePath()).toStdString();
-  return SettingsFilePath(QFile::encodeName(program).toStdString(), writable,
+  return SettingsFilePath(QFile::encodeName(program).toStdString(), own,
                           UserConfigFolder(FromEnvironment("XDG_CONFIG_HOME"), home));
 }
 

@@ -5,6 +5,7 @@
 #include "shell/about_form.h"
 #include "shell/application_help.h"
 #include "shell/default_title.h"
+#include "shell/end_signals.h"
 #include "shell/text_print_form.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
@@ -50,6 +51,11 @@ void RunFirstCopy(StartupObserver* observer) {
   // next finds no stale socket of ours, and ours never removes its new one.
   platform::AppMessageListener listener;
   const bool listening = listener.Listen(platform::AppMessageSocketPath());
+  // A request to end is a close of the window: the formula is stored, then the program
+  // ends, also from inside a modal window. A failed store keeps the window open.
+  EndSignals endSignals([&mainWindow] {
+    if (mainWindow.close()) QCoreApplication::exit(0);
+  });
   mainWindow.show();
   if (observer) observer->Running(mainWindow, report, listening);
   QApplication::exec();
@@ -64,13 +70,15 @@ int RunProgram(int& argc, char** argv, StartupObserver* observer) {
   ui::InstallSettingsFile(ui::MakeSettingsFile());
   platform::AppMessageId();
   platform::InstanceLock lock(platform::InstanceLock::DefaultPath());
-  // A lock that cannot be had at all counts as a running copy.
-  if (lock.Outcome() == platform::InstanceLock::Result::Created) {
+  // Only another copy of this user that really holds the lock refuses the start; a lock
+  // that cannot be had at all must not keep the user from the calculator. A refused copy
+  // holds the lock until its box is gone, so that a start meanwhile is refused as well.
+  if (lock.Outcome() != platform::InstanceLock::Result::AlreadyExists) {
     RunFirstCopy(observer);
-    lock.Close();
   } else {
     Refuse(observer);
   }
+  lock.Close();
   ui::InstallSettingsFile(nullptr);
   return 0;
 }

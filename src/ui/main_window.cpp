@@ -98,7 +98,8 @@ void TF_Main_LSF::FormCreate() {
   NormaliseExpressionText();
   const std::string stored = ReadSetting("Equations1", "DecimalSeparator", ".");
   const std::string current(1, separator);
-  if (stored != current) {
+  // A separator other than "." or "," was not written by the program: it is ignored.
+  if (stored != current && (stored == "." || stored == ",")) {
     expression_->SetText(ReplaceSeparator(expression_->Text(), stored, current));
   }
 }
@@ -109,8 +110,11 @@ bool TF_Main_LSF::StoreSettings() {
   bool stored = false;
   RunHandler([this, &stored] {
     NormaliseExpressionText();
-    WriteSetting("Equations", "StoredValue", expression_->Text());
-    WriteSetting("Equations1", "DecimalSeparator", std::string(1, separator_()));
+    // One replacement of the file: the formula is never stored without its separator.
+    const std::string formula = expression_->Text();
+    const std::string separator(1, separator_());
+    WriteSettings({{"Equations", "StoredValue", formula},
+                   {"Equations1", "DecimalSeparator", separator}});
     stored = true;
   });
   return stored;

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/ini_file.h"
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
 #include "platform/settings_location.h"
 
 namespace vantorel::ui {
@@ -16,9 +19,20 @@ std::unique_ptr<SettingsFile>& Installed() {
   return file;
 }
 
-// The user's configuration folder may not exist yet when the file goes there.
+// The user's configuration folder may not exist yet when the file goes there. Folders
+// that root makes in a user's home go to that user, who could not store otherwise.
 void MakeFolderOf(const std::string& path) {
-  QDir().mkpath(QFileInfo(QFile::decodeName(path.c_str())).absolutePath());
+  QString existing = QFileInfo(QFile::decodeName(path.c_str())).absolutePath();
+  QStringList made;
+  for (; !QFileInfo::exists(existing) && !QDir(existing).isRoot();
+       existing = QFileInfo(existing).absolutePath())
+    made << existing;
+  if (made.isEmpty() || !QDir().mkpath(made.front()) || geteuid() != 0) return;
+  struct stat parent {};
+  if (stat(QFile::encodeName(existing).constData(), &parent) != 0 || parent.st_uid == 0) return;
+  for (const QString& folder : made)
+    [[maybe_unused]] const int ignored =
+        chown(QFile::encodeName(folder).constData(), parent.st_uid, parent.st_gid);
 }
 
 }  // namespace
@@ -34,9 +48,18 @@ std::string SettingsFile::Read(std::string_view section, std::string_view key,
 
 void SettingsFile::Write(std::string_view section, std::string_view key,
                          std::string_view value) const {
-  if (section.empty() || key.empty() || value.empty()) return;
+  Write({SettingEntry{section, key, value}});
+}
+
+void SettingsFile::Write(std::initializer_list<SettingEntry> entries) const {
+  std::vector<SettingEntry> written;
+  for (const SettingEntry& entry : entries)
+    if (!entry.section.empty() && !entry.key.empty() && !entry.value.empty())
+      written.push_back(entry);
+  if (written.empty()) return;
   MakeFolderOf(path_);
-  if (!platform::WriteIniValue(path_, section, key, value)) throw SettingsWriteError(path_);
+  if (platform::WriteIniValues(path_, written) == platform::IniWrite::Failed)
+    throw SettingsWriteError(path_);
 }
 
 std::unique_ptr<SettingsFile> MakeSettingsFile() {
@@ -57,6 +80,10 @@ std::string ReadSetting(std::string_view section, std::string_view key,
 
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
   if (const SettingsFile* file = InstalledSettingsFile()) file->Write(section, key, value);
+}
+
+void WriteSettings(std::initializer_list<SettingEntry> entries) {
+  if (const SettingsFile* file = InstalledSettingsFile()) file->Write(entries);
 }
 
 }  // namespace vantorel::ui

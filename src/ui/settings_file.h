@@ -7,17 +7,23 @@
 //   at start, before the single-instance check:
 //       InstallSettingsFile(MakeSettingsFile());
 //   FormCreate:  ReadSetting("Equations", "StoredValue", current_text) ...
-//   FormClose:   WriteSetting(...) inside try; catch SettingsWriteError → error box with
+//   FormClose:   WriteSettings({...}) inside try; catch SettingsWriteError → error box with
 //                e.what() ("Unable to write to /full/path"), and the window stays open;
 //   at the end:  InstallSettingsFile(nullptr);
 // Every read and write goes to the file on disk at once; nothing is kept in memory.
 
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/ini_file.h"
+
 namespace vantorel::ui {
+
+// Section, key and value of one entry.
+using SettingEntry = platform::IniEntry;
 
 // A settings entry could not be written; what() is "Unable to write to <full path>".
 class SettingsWriteError : public std::runtime_error {
@@ -42,6 +48,10 @@ class SettingsFile {
   // Writes the entry at once, making the settings folder when it is missing. Does nothing
   // when the section name, the key or the value is empty. Throws SettingsWriteError.
   void Write(std::string_view section, std::string_view key, std::string_view value) const;
+  // Writes all entries in one replacement of the file, so that they are never stored
+  // apart; entries with an empty section name, key or value are left out. A file too
+  // large to be a settings file is left alone. Throws SettingsWriteError.
+  void Write(std::initializer_list<SettingEntry> entries) const;
 
  private:
   std::string path_;
@@ -61,5 +71,6 @@ const SettingsFile* InstalledSettingsFile();
 std::string ReadSetting(std::string_view section, std::string_view key,
                         std::string_view fallback);
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value);
+void WriteSettings(std::initializer_list<SettingEntry> entries);
 
 }  // namespace vantorel::ui

@@ -138,6 +138,24 @@ TEST_F(AppMessageTest, AStaleSocketIsRemovedBeforeListening) {
   EXPECT_TRUE(WaitFor([&] { return counter_.count == 1; }));
 }
 
+// A runtime folder whose path leaves no room in a socket address: the socket goes to the
+// short private folder, under a name of its own for each runtime folder, and still works.
+TEST_F(AppMessageTest, ARuntimeFolderTooLongForASocketGetsAShortPlace) {
+  const std::string runtime = "/run/user/1000/" + std::string(100, 'r');
+  const std::string other = "/run/user/1000/" + std::string(100, 'o');
+  const std::string short_folder = folder_.path().toStdString();
+  const std::string path = ShortSocketPath(runtime, short_folder);
+  ASSERT_TRUE(FitsASocketAddress(path)) << path;
+  EXPECT_TRUE(path.starts_with(short_folder + "/Tesmo_Unique_App_Message_Name-"));
+  EXPECT_EQ(ShortSocketPath(runtime, short_folder), path);
+  EXPECT_NE(ShortSocketPath(other, short_folder), path);
+  EXPECT_EQ(ShortSocketPath(runtime, ""), "");
+  EXPECT_EQ(ShortSocketPath(runtime, runtime), "");
+  ASSERT_TRUE(listener_.Listen(path));
+  ASSERT_TRUE(PostAppMessage(path));
+  EXPECT_TRUE(WaitFor([&] { return counter_.count == 1; }));
+}
+
 TEST(AppMessageSocketPath, LiesInTheRuntimeFolder) {
   const std::string path = AppMessageSocketPath();
   ASSERT_FALSE(path.empty());

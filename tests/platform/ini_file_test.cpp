@@ -36,6 +36,7 @@ TEST(IniRead, FindsValuesTheWayTheSettingsFileAlwaysHas) {
       {"blanks around key and value", "[S]\n \tk \t=  v w \t\n", "S", "k", "v w"},
       {"blanks inside the brackets", "  [ S ]  \nk=v\n", "S", "k", "v"},
       {"CR LF lines", "[S]\r\nk=v\r\n", "S", "k", "v"},
+      {"CR-only lines", "[A]\rk=1\r[S]\rk=v\r", "S", "k", "v"},
       {"last line without an ending", "[S]\nk=v", "S", "k", "v"},
       {"semicolon and comma kept", "[S]\nk=sin(1,5;2)  ; note\n", "S", "k", "sin(1,5;2)  ; note"},
       {"only the first = splits", "[S]\nk=a=b\n", "S", "k", "a=b"},
@@ -81,6 +82,8 @@ TEST(IniWrite, ChangesOnlyTheEntrysLine) {
       {"CR LF: replace", "; c\r\n[A]\r\na=1\r\n", "A", "a", "2", "; c\r\n[A]\r\na=2\r\n"},
       {"CR LF: append to section", "[A]\r\na=1\r\n[B]\r\n", "A", "c", "3",
        "[A]\r\na=1\r\nc=3\r\n[B]\r\n"},
+      {"CR: replace", "[A]\ra=1\rb=2\r", "A", "a", "3", "[A]\ra=3\rb=2\r"},
+      {"CR: append section", "[A]\ra=1\r", "B", "b", "2", "[A]\ra=1\r[B]\rb=2\r"},
       {"comments and odd lines kept", "; top\n[A]\n# hash\nodd line\na=1   ; x\n\n", "A", "a", "2",
        "; top\n[A]\n# hash\nodd line\na=2\n\n"},
       {"value with ; and ,", "", "S", "k", "logbaseN(6;2,77)", "[S]\nk=logbaseN(6;2,77)\n"},
@@ -177,6 +180,78 @@ TEST_F(IniFileOnDisk, UnreadableFileIsNotOverwritten) {
   EXPECT_FALSE(WriteIniValue(path, "S", "k", "v"));
   QFile::setPermissions(QString::fromStdString(path), QFileDevice::ReadOwner);
   EXPECT_EQ(ReadBytes(path), "[S]\nkeep=me\n");
+}
+
+// What another user, or a clumsy one, may have put where the settings file belongs. A
+// plain user's link is followed; anything else is read as no file and never written
+// through, and the start never blocks or reads without end.
+class PlantedSettingsFile : public IniFileOnDisk {
+ protected:
+  void SetUp() override { ASSERT_TRUE(WriteBytes(victim_, "echo mine\n")); }
+  const std::string path_ = PathOf("VANTOREL.INI");
+  const std::string victim_ = PathOf("victim");
+};
+
+TEST_F(PlantedSettingsFile, FifoAndDeviceAreNeitherReadNorWritten) {
+  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+  EXPECT_EQ(ReadIniValue(path_, "S", "k", "default"), "default");  // does not wait
+  EXPECT_FALSE(WriteIniValue(path_, "S", "k", "v"));
+  ASSERT_EQ(unlink(path_.c_str()), 0);
+  ASSERT_EQ(symlink("/dev/zero", path_.c_str()), 0);
+  EXPECT_EQ(ReadIniValue(path_, "S", "k", "default"), "default");  // does not read forever
+}
+
+TEST_F(PlantedSettingsFile, OwnLinkIsFollowedAndItsTargetReplaced) {
+  ASSERT_TRUE(WriteBytes(victim_, "[S]\nk=1\n"));
+  ASSERT_EQ(symlink(victim_.c_str(), path_.c_str()), 0);
+  EXPECT_EQ(ReadIniValue(path_, "S", "k", "default"), "1");
+  ASSERT_TRUE(WriteIniValue(path_, "S", "k", "2"));
+  EXPECT_EQ(ReadBytes(victim_), "[S]\nk=2\n");
+  struct stat info {};
+  ASSERT_EQ(lstat(path_.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+// A uid no account uses stands for the other user; only root can hand files to it.
+constexpr uid_t kOtherUser = 4242;
+
+TEST_F(PlantedSettingsFile, AnotherUsersLinkIsNotFollowed) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can make a link owned by another user";
+  ASSERT_EQ(symlink(victim_.c_str(), path_.c_str()), 0);
+  ASSERT_EQ(lchown(path_.c_str(), kOtherUser, kOtherUser), 0);
+  EXPECT_EQ(ReadIniValue(path_, "S", "k", "default"), "default");
+  EXPECT_FALSE(WriteIniValue(path_, "Equations", "StoredValue", "1;rm -rf ~"));
+  EXPECT_EQ(ReadBytes(victim_), "echo mine\n");
+}
+
+TEST_F(PlantedSettingsFile, AHugeFileGivesItsEntriesAndIsLeftAlone) {
+  const std::string head = "[Equations]\nStoredValue=2*x\n";
+  ASSERT_TRUE(WriteBytes(path_, head));
+  ASSERT_EQ(truncate(path_.c_str(), 64 << 20), 0);  // sparse: 64 MB of zero bytes
+  EXPECT_EQ(ReadIniValue(path_, "Equations", "StoredValue", "default"), "2*x");
+  const vantorel::platform::IniEntry entry{"Equations", "StoredValue", "3*x"};
+  EXPECT_EQ(vantorel::platform::WriteIniValues(path_, {&entry, 1}),
+            vantorel::platform::IniWrite::LeftAlone);
+  struct stat info {};
+  ASSERT_EQ(stat(path_.c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, 64 << 20);
+  EXPECT_EQ(ReadBytes(path_).substr(0, head.size()), head);
+}
+
+// Root saving in a user's folder leaves the file the user's, with its mode.
+TEST_F(IniFileOnDisk, AFileReplacedByRootKeepsItsOwnerAndMode) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can replace another user's file";
+  const std::string path = PathOf("VANTOREL.INI");
+  ASSERT_TRUE(WriteBytes(path, "[S]\nk=1\n"));
+  ASSERT_EQ(chown(path.c_str(), kOtherUser, kOtherUser + 1), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0604), 0);
+  ASSERT_TRUE(WriteIniValue(path, "S", "k", "2"));
+  struct stat info {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, kOtherUser);
+  EXPECT_EQ(info.st_gid, kOtherUser + 1);
+  EXPECT_EQ(info.st_mode & 07777, 0604u);
+  EXPECT_EQ(ReadBytes(path), "[S]\nk=2\n");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 namespace {
 
+using vantorel::platform::ChooseRuntimeFolder;
 using vantorel::platform::PrivateFolderUnder;
 using vantorel::platform::UserRuntimeFolder;
 
@@ -46,6 +47,32 @@ TEST_F(PrivateFolder, ALinkOrAFileInItsPlaceIsRefused) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
   EXPECT_EQ(PrivateFolderUnder(base_.path().toStdString()), "");
+}
+
+// Someone else's folder, file or link at the private place under /tmp, or a runtime
+// folder that others may enter: the lock and the socket go to a place of this user's own.
+TEST_F(PrivateFolder, WhatOthersMayReachOrMadeFirstIsPassedOver) {
+  const std::string base = base_.path().toStdString();
+  const std::string runtime = base + "/runtime";
+  const std::string home = base + "/home";
+  const std::string in_home = home + "/.cache/vantorel-host";
+  ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
+  ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
+  EXPECT_EQ(ChooseRuntimeFolder(runtime, base, home, "host"), runtime);
+  ASSERT_EQ(chmod(runtime.c_str(), 0755), 0);
+  EXPECT_EQ(ChooseRuntimeFolder(runtime, base, home, "host"), Expected());
+  ASSERT_EQ(rmdir(Expected().c_str()), 0);
+  ASSERT_EQ(symlink(runtime.c_str(), Expected().c_str()), 0);
+  EXPECT_EQ(ChooseRuntimeFolder("", base, home, "host"), in_home);
+  EXPECT_EQ(ModeOf(in_home), 0700u);
+  if (geteuid() != 0) return;  // only root can act as another user
+  ASSERT_EQ(unlink(Expected().c_str()), 0);
+  ASSERT_EQ(mkdir(Expected().c_str(), 0700), 0);
+  ASSERT_EQ(chown(Expected().c_str(), 4242, 4242), 0);
+  EXPECT_EQ(ChooseRuntimeFolder("", base, home, "host"), in_home);
+  ASSERT_EQ(chmod(runtime.c_str(), 0700), 0);
+  ASSERT_EQ(chown(runtime.c_str(), 4242, 4242), 0);
+  EXPECT_EQ(ChooseRuntimeFolder(runtime, base, home, "host"), in_home);
 }
 
 class RuntimeFolderEnvironment : public testing::Test {

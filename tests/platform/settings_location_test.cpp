@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,16 +66,43 @@ TEST(UserConfigFolder, FollowsXdgConfigHomeWhenItIsAbsolute) {
   EXPECT_EQ(UserConfigFolder("relative", "/home/u"), "/home/u/.config/vantorel");
 }
 
-TEST(SettingsFilePathForThisProgram, BesideThisProgramWhenItsFolderIsWritable) {
-  // Built tests lie in a folder their builder can write; another user runs them from a
-  // folder it cannot, and then the file goes to that user's configuration folder.
+TEST(SettingsFilePathForThisProgram, BesideThisProgramWhenItsFolderIsPrivate) {
+  // Built tests lie in a folder of their builder; another user runs them from a folder
+  // it does not own, and then the file goes to that user's configuration folder.
   const QString folder = QCoreApplication::applicationDirPath();
   const std::string expected =
-      QFileInfo(folder).isWritable()
+      IsPrivateFolder(QFile::encodeName(folder).toStdString())
           ? QFile::encodeName(folder).toStdString() + "/VANTOREL_PLATFORM_TESTS.INI"
           : UserConfigFolder(qgetenv("XDG_CONFIG_HOME").toStdString(),
                              qgetenv("HOME").toStdString()) + "/VANTOREL_PLATFORM_TESTS.INI";
   EXPECT_EQ(SettingsFilePathForThisProgram(), expected);
+}
+
+// A folder where anyone else may create files (a copy run from /tmp or a shared folder)
+// must not hold the settings file: a planted link or file there would be used.
+TEST(IsPrivateFolder, OnlyAFolderOfThisUserThatNoOneElseMayWrite) {
+  QTemporaryDir base;
+  const struct {
+    const char* name;
+    mode_t mode;
+    uid_t owner;  // 0: this user
+    bool is_private;
+  } cases[] = {
+      {"own", 0700, 0, true},           {"readable by all", 0755, 0, true},
+      {"group may write", 0770, 0, false}, {"all may write", 0777, 0, false},
+      {"shared like tmp", 01777, 0, false}, {"another user's", 0755, 4242, false},
+  };
+  for (const auto& c : cases) {
+    const std::string folder = QFile::encodeName(base.filePath(c.name)).toStdString();
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
+    if (c.owner != 0) {
+      if (geteuid() != 0) continue;  // only root can give a folder away
+      ASSERT_EQ(chown(folder.c_str(), c.owner, c.owner), 0);
+    }
+    EXPECT_EQ(IsPrivateFolder(folder), c.is_private) << c.name;
+  }
+  EXPECT_FALSE(IsPrivateFolder(QFile::encodeName(base.filePath("missing")).toStdString()));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The program's entry built for the process tests. It starts exactly as the program does
 // and adds only what a test needs to see and do from outside: it reports on standard
 // output what a person would see, answers the refusal box with OK once it shows, and
-// takes commands on standard input (minimise, report, about, help, close-modal, close).
+// takes commands on standard input (minimise, report, about, help, close-modal, close,
+// "formula TEXT" to put TEXT into the expression editor).
 #include "platform/help_viewer.h"
 #include "platform/html_help.h"
 #include "shell/about_form.h"
@@ -33,7 +34,18 @@ void Say(const QString& line) {
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
-// Reports what the refusal box shows, then presses its OK as a person would.
+// Presses the box's OK once "ok" arrives on standard input.
+void PressOkOnRequest(QMessageBox& box) {
+  auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &box);
+  QObject::connect(input, &QSocketNotifier::activated, &box, [&box, input] {
+    char buffer[64];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) input->setEnabled(false);
+    if (QByteArray(buffer, 2) == "ok") box.button(QMessageBox::Ok)->click();
+  });
+}
+
+// Reports what the refusal box shows, then presses its OK as a person would: at once,
+// or with VANTOREL_PROBE_HOLD_BOX set, when told.
 void ReportRefusal(QMessageBox& box) {
   const QPoint offset = box.frameGeometry().center() - box.screen()->availableGeometry().center();
   int otherWindows = 0;
@@ -48,7 +60,11 @@ void ReportRefusal(QMessageBox& box) {
   Say(QString("app-title-given: %1")
           .arg(YesNo(vantorel::ui::ApplicationTitleGiven())));
   Say("refused");
-  box.button(QMessageBox::Ok)->click();
+  if (qEnvironmentVariableIsSet("VANTOREL_PROBE_HOLD_BOX")) {
+    PressOkOnRequest(box);
+  } else {
+    box.button(QMessageBox::Ok)->click();
+  }
 }
 
 // Tells what happens to the main window: minimised, restored, activated.
@@ -88,6 +104,7 @@ class Probe : public vantorel::shell::StartupObserver {
     Say("title: " + vantorel::ui::ApplicationTitle());
     Say("window: " + mainWindow.windowTitle());
     Say(QString("listening: %1").arg(YesNo(listening)));
+    Say("formula: " + QString::fromStdString(mainWindow.ExpressionEditor().Text()));
     Say("running");
   }
 
@@ -127,6 +144,9 @@ class Probe : public vantorel::shell::StartupObserver {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     } else if (command == "close") {
       main_->close();
+    } else if (command.startsWith("formula ")) {
+      main_->ExpressionEditor().SetText(command.mid(8).toStdString());
+      Say("formula-set");
     }
   }
 

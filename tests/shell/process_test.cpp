@@ -119,6 +119,32 @@ TEST_F(ProcessTest, AfterTheFirstCopyIsKilledTheNextStartRunsNormally) {
   CloseNormally(*next);
 }
 
+// A refused copy still showing its box keeps the lock alive: a start meanwhile is
+// refused as well, even once the first copy has ended.
+TEST_F(ProcessTest, AStartWhileARefusedCopyShowsItsBoxIsRefused) {
+  std::unique_ptr<RunningCopy> first = StartRunning();
+  std::unique_ptr<RunningCopy> refused = folder_.Start({"VANTOREL_PROBE_HOLD_BOX=1"});
+  ASSERT_TRUE(refused->WaitForLine("refused")) << refused->Output().toStdString();
+  CloseNormally(*first);
+  ExpectRefused();
+  refused->Send("ok");
+  EXPECT_EQ(refused->WaitForExit(), 0);
+  std::unique_ptr<RunningCopy> next = StartRunning();
+  CloseNormally(*next);
+}
+
+// A runtime folder too deep for a socket address: a second start still reaches the copy.
+TEST_F(ProcessTest, ALongRuntimeFolderStillCarriesTheMessage) {
+  ASSERT_TRUE(folder_.LengthenRuntimeFolder());
+  std::unique_ptr<RunningCopy> first = StartRunning();
+  EXPECT_EQ(first->Said("listening"), "yes");
+  first->Send("minimise");
+  ASSERT_TRUE(first->WaitForLine("minimised"));
+  ExpectRefused();
+  EXPECT_TRUE(first->WaitForLine("restored")) << first->Output().toStdString();
+  CloseNormally(*first);
+}
+
 TEST_F(ProcessTest, TwoCopiesStartedTogetherLeaveExactlyOneRunning) {
   for (int round = 1; round <= 20; ++round) {
     std::unique_ptr<RunningCopy> copies[] = {folder_.Start(), folder_.Start()};

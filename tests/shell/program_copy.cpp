@@ -1,7 +1,9 @@
 #include "program_copy.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <signal.h>
 
 namespace vantorel::shell::testing {
 
@@ -76,19 +78,41 @@ void RunningCopy::Kill() {
   process_.waitForFinished(5000);
 }
 
+void RunningCopy::Signal(int signal) { ::kill(pid_t(process_.processId()), signal); }
+
 ProgramFolder::ProgramFolder() {
   program_ = folder_.filePath("vantorel");
-  valid_ = folder_.isValid() && runtime_.isValid() && QFile::copy(VANTOREL_PROBE, program_) &&
+  runtime_path_ = runtime_.path();
+  valid_ = folder_.isValid() && runtime_.isValid() && config_.isValid() &&
+           QFile::copy(VANTOREL_PROBE, program_) &&
            QFile::setPermissions(program_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   // The help file lies beside the program, as the build and the install put it.
   QFile::copy(VANTOREL_HELP_FILE, folder_.filePath("VANTOREL.chm"));
 }
 
-std::unique_ptr<RunningCopy> ProgramFolder::Start() const {
+std::unique_ptr<RunningCopy> ProgramFolder::Start(const QStringList& added) const {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("XDG_RUNTIME_DIR", runtime_.path());
+  environment.insert("XDG_RUNTIME_DIR", runtime_path_);
+  for (const QString& entry : added)
+    environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
   environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("XDG_CONFIG_HOME", config_.path());
   return std::make_unique<RunningCopy>(program_, environment);
+}
+
+bool ProgramFolder::LengthenRuntimeFolder() {
+  runtime_path_ = runtime_.filePath(QString(110, 'r'));
+  return QDir().mkdir(runtime_path_) &&
+         QFile::setPermissions(runtime_path_,
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+std::string ProgramFolder::SettingsPath() const {
+  return QFile::encodeName(folder_.filePath("VANTOREL.INI")).toStdString();
+}
+
+std::string ProgramFolder::ConfigSettingsPath() const {
+  return QFile::encodeName(config_.filePath("vantorel/VANTOREL.INI")).toStdString();
 }
 
 }  // namespace vantorel::shell::testing

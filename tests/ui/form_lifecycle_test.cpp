@@ -63,6 +63,12 @@ TEST_F(LifecycleTest, StoredFormulaComesBackInTheSeparatorInForce) {
        "[Equations]\nStoredValue=sin(x) cos(x)\n[Equations1]\nDecimalSeparator=.\n"},
       {"; kept\r\n[equations]\r\nstoredvalue = 2*x\r\n", '.', "2*x",
        "; kept\r\n[equations]\r\nStoredValue=2*x\r\n[Equations1]\r\nDecimalSeparator=.\r\n"},
+      // Lines ending in a lone CR read like any others, and keep their ending.
+      {"[Equations]\rStoredValue=1.5*x\r[Equations1]\rDecimalSeparator=.\r", ',', "1,5*x",
+       "[Equations]\rStoredValue=1,5*x\r[Equations1]\rDecimalSeparator=,\r"},
+      // A separator that is neither "." nor "," changes nothing in the formula.
+      {"[Equations]\nStoredValue=1x5*x\n[Equations1]\nDecimalSeparator=x\n", '.', "1x5*x",
+       "[Equations]\nStoredValue=1x5*x\n[Equations1]\nDecimalSeparator=.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

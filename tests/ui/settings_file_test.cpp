@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/settings_location.h"
 #include "ui/default_formula.h"
@@ -136,6 +138,25 @@ TEST_F(SettingsFileTest, AnUnwritableProgramFolderSendsTheFileToTheConfiguration
   WriteSetting("Equations", "StoredValue", "2*x");  // makes the configuration folder
   EXPECT_EQ(ReadSetting("Equations", "StoredValue", "default"), "2*x");
   EXPECT_FALSE(QDir(folder_.filePath("bin")).exists());
+}
+
+// Root storing into a user's home (a copy started with su) leaves what it makes there to
+// the user, who could otherwise never store again.
+TEST_F(SettingsFileTest, WhatRootMakesInAUsersHomeIsTheUsers) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can store into another user's home";
+  const std::string home = PathOf("home");
+  ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
+  ASSERT_EQ(chown(home.c_str(), 4242, 4243), 0);
+  const std::string path = home + "/.config/vantorel/VANTOREL.INI";
+  Install(path);
+  WriteSettings({{"Equations", "StoredValue", "2*x"}, {"Equations1", "DecimalSeparator", "."}});
+  EXPECT_EQ(ReadBytes(path), "[Equations]\nStoredValue=2*x\n[Equations1]\nDecimalSeparator=.\n");
+  for (const std::string& made : {home + "/.config", home + "/.config/vantorel", path}) {
+    struct stat info {};
+    ASSERT_EQ(stat(made.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4242u) << made;
+    EXPECT_EQ(info.st_gid, 4243u) << made;
+  }
 }
 
 TEST_F(SettingsFileTest, MadeForThisProgramBesideIt) {
