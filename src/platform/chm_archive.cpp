@@ -106,6 +106,15 @@ void MendSecondGuid(std::string& bytes) {
 
 bool IsCompressed(const mschmd_file& file) { return file.section && file.section->id == 1; }
 
+// The form both stored paths and asked-for paths are looked up by: rooted, with '/' for
+// '\\' and ASCII letters in lower case, so that every stored path can be found.
+std::string LookupKey(std::string_view path) {
+  std::string key = AsciiLower(path);
+  std::replace(key.begin(), key.end(), '\\', '/');
+  if (!key.starts_with('/') && !key.starts_with("::")) key.insert(0, 1, '/');
+  return key;
+}
+
 }  // namespace
 
 struct Archive::Impl {
@@ -116,7 +125,7 @@ struct Archive::Impl {
   std::vector<std::string> paths;
   std::vector<mschmd_file*> files;                       // in the order of `paths`
   std::unordered_map<std::string, std::size_t> byPath;   // stored path -> index
-  std::unordered_map<std::string, std::size_t> byLower;  // lower-case path -> index
+  std::unordered_map<std::string, std::size_t> byKey;    // LookupKey(path) -> index
 
   ~Impl() {
     if (header) decompressor->close(decompressor, header);
@@ -147,18 +156,23 @@ struct Archive::Impl {
       if (header->sec0.offset < 0 || end > bytes.size()) return false;
     }
     byPath.emplace(file->filename, paths.size());
-    byLower.emplace(AsciiLower(file->filename), paths.size());
+    byKey.emplace(LookupKey(file->filename), paths.size());
     paths.emplace_back(file->filename);
     files.push_back(file);
     return true;
   }
 
+  // In the order of their data, so that reading them in turn never makes the
+  // decompressor start over.
   bool List() {
-    for (mschmd_file* file = header->sysfiles; file; file = file->next)
-      if (!Add(file)) return false;
-    for (mschmd_file* file = header->files; file; file = file->next)
-      if (!Add(file)) return false;
-    return true;
+    std::vector<mschmd_file*> all;
+    for (mschmd_file* file = header->sysfiles; file; file = file->next) all.push_back(file);
+    for (mschmd_file* file = header->files; file; file = file->next) all.push_back(file);
+    std::stable_sort(all.begin(), all.end(), [](const mschmd_file* a, const mschmd_file* b) {
+      const auto key = [](const mschmd_file* f) { return std::pair(f->section ? f->section->id : 0u, f->offset); };
+      return key(a) < key(b);
+    });
+    return std::all_of(all.begin(), all.end(), [this](mschmd_file* file) { return Add(file); });
   }
 };
 
@@ -178,11 +192,8 @@ const std::vector<std::string>& Archive::Paths() const { return impl_->paths; }
 
 std::string Archive::Resolve(std::string_view path) const {
   if (path.empty()) return {};
-  std::string rooted(path);
-  std::replace(rooted.begin(), rooted.end(), '\\', '/');
-  if (!rooted.starts_with('/') && !rooted.starts_with("::")) rooted.insert(0, 1, '/');
-  const auto found = impl_->byLower.find(AsciiLower(rooted));
-  return found == impl_->byLower.end() ? std::string() : impl_->paths[found->second];
+  const auto found = impl_->byKey.find(LookupKey(path));
+  return found == impl_->byKey.end() ? std::string() : impl_->paths[found->second];
 }
 
 std::optional<std::string> Archive::Read(std::string_view storedPath) const {

@@ -26,10 +26,11 @@ class Archive {
   Archive(const Archive&) = delete;
   Archive& operator=(const Archive&) = delete;
 
-  // Every stored path as stored, "/html/Page.htm" or "::DataSpace/...", in directory order.
+  // Every stored path as stored, "/html/Page.htm" or "::DataSpace/...", in the order of
+  // the stored data (the cheapest order to read them in).
   const std::vector<std::string>& Paths() const;
   // The stored spelling of `path` ("html/page.htm" finds "/html/Page.htm"); ASCII letters
-  // match without regard to case. Empty when no such file is stored.
+  // match without regard to case, and a backslash as "/". Empty when no such file is stored.
   std::string Resolve(std::string_view path) const;
   // The content of the file stored under exactly `storedPath`; nothing when it is not
   // stored, is too large, or cannot be decompressed.
