@@ -6,6 +6,7 @@
 #include <QImageReader>
 
 #include "platform/chm_file.h"
+#include "platform/help_page_check.h"
 
 namespace vantorel::platform {
 namespace {
@@ -81,7 +82,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   if (type == QTextDocument::ImageResource) return ours ? LoadPicture(PathOf(name)) : QVariant(NoPicture());
   if (type == QTextDocument::StyleSheetResource && ours) {
     const std::optional<QByteArray> bytes = file_->Read(PathOf(name));
-    if (bytes && bytes->size() <= kLargestPage) return DecodeHelpText(*bytes);
+    if (bytes && std::size_t(bytes->size()) <= kLargestPage) return DecodeHelpText(*bytes);
   }
   return QVariant(QString(""));
 }
@@ -90,9 +91,9 @@ QVariant HelpBrowser::LoadPage(const QString& path) {
   picturePixelsLeft_ = kMostPicturePixels;
   const std::optional<QByteArray> bytes = file_->Read(path);
   if (!bytes) return MissingPage(path);
-  if (bytes->size() > kLargestPage) {
-    return Notice(tr("Page too large"),
-                  tr("The page <i>%1</i> is larger than any help page and is not shown.")
+  if (!FitsThePageView(std::string_view(bytes->constData(), std::size_t(bytes->size())))) {
+    return Notice(tr("Page not shown"),
+                  tr("The page <i>%1</i> is larger or more complex than any help page and is not shown.")
                       .arg(path.toHtmlEscaped()));
   }
   return DecodeHelpText(*bytes);

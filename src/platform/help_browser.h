@@ -14,8 +14,7 @@ class HelpBrowser : public QTextBrowser {
   Q_OBJECT
 
  public:
-  // What one page may load: its own text, and the pixels of all its pictures together.
-  static constexpr qsizetype kLargestPage = qsizetype(1) << 20;
+  // What the pictures of one page may take together (the page itself: help_page_check.h).
   static constexpr qint64 kMostPicturePixels = qint64(16) << 20;
 
   explicit HelpBrowser(QWidget* parent = nullptr);
