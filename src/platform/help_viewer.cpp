@@ -79,9 +79,9 @@ bool HelpViewer::event(QEvent* event) {
 
 // Qt blocks every window but a modal window's own (transient) children while that modal
 // window is open, and offers no other exemption: so while a modal window of the program
-// is open, the help window counts as its child. The window system is not told (a shown
-// window's transient parent is not passed on), so the help window is neither kept above
-// that window nor minimised with it.
+// is open, the help window counts as its child. The window system is told only when help
+// is first shown while that window is open (a shown window's transient parent is not
+// passed on), and then merely keeps help above it.
 void HelpViewer::LeaveModalBlock() { FollowModalWindow(QGuiApplication::modalWindow()); }
 
 void HelpViewer::FollowModalWindow(QWindow* modal) {
