@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
-  libchm-dev fp-utils-3.2.2
+  fp-utils-3.2.2
+  libmspack-dev  # reads the compiled help file (its CHM reader, kept up and fuzzed)
   xvfb xauth xdotool xclip poppler-utils python3
   fonts-dejavu-core
   libflint-arb-dev  # ball arithmetic (and FLINT's exact rationals) for the exact arithmetic

@@ -1,7 +1,8 @@
 #pragma once
-// Read access to a compiled HTML help file (.chm): its stored files, found without regard
-// to case, and what a viewer needs besides the pages: title, default topic, contents and
-// index file names, and the map from context numbers to topics.
+// Read access to a compiled HTML help file (.chm) for the help window: its stored files,
+// found without regard to case, and what a viewer needs besides the pages: title, default
+// topic, contents and index file names, and the map from context numbers to topics.
+// A Qt face on the toolkit-free reader (chm_archive.h, chm_system.h).
 
 #include <QByteArray>
 #include <QHash>
@@ -10,14 +11,18 @@
 #include <memory>
 #include <optional>
 
-struct chmFile;
+namespace vantorel::chm {
+class Archive;
+}
 
 namespace vantorel::platform {
 
 class ChmFile {
  public:
-  // Nothing when the file is missing or is no compiled help file.
+  // Nothing when the file is missing, is no compiled help file, is damaged beyond reading
+  // or is larger than any help file (chm::kLargestHelpFile).
   static std::unique_ptr<ChmFile> Open(const QString& path);
+  static std::unique_ptr<ChmFile> FromBytes(QByteArray bytes);
   ~ChmFile();
   ChmFile(const ChmFile&) = delete;
   ChmFile& operator=(const ChmFile&) = delete;
@@ -34,6 +39,7 @@ class ChmFile {
   // The stored spelling of `path` ("/HTML/Welcome.HTM", with or without the leading "/"),
   // or empty when no such file is stored.
   QString Resolve(const QString& path) const;
+  // Nothing also for a file too large to be part of a help file (chm::kLargestStoredFile).
   std::optional<QByteArray> Read(const QString& path) const;
   // A stored text page decoded by its declared character set, windows-1252 by default.
   std::optional<QString> ReadText(const QString& path) const;
@@ -41,14 +47,9 @@ class ChmFile {
   QStringList Files() const;
 
  private:
-  explicit ChmFile(chmFile* handle);
-  bool ListFiles(const QString& path);
-  void ReadSystem();
-  void ReadContextMap();
-  QString StoredPathEndingIn(const QByteArray& path) const;
+  explicit ChmFile(std::unique_ptr<chm::Archive> archive);
 
-  chmFile* handle_;
-  QHash<QString, QString> filesByLowerPath_;
+  std::unique_ptr<chm::Archive> archive_;
   QString title_;
   QString defaultTopic_;
   QString contentsFile_;

@@ -1,6 +1,7 @@
 #pragma once
 // The contents (.hhc) and index (.hhk) files of a compiled help file: HTML "sitemaps",
-// nested lists whose items each describe one entry with <param> elements.
+// nested lists whose items each describe one entry with <param> elements. The Qt face
+// of chm_sitemap_reader.h.
 
 #include <QList>
 #include <QString>

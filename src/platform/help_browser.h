@@ -1,6 +1,8 @@
 #pragma once
 // The page view of the help window: shows the pages of a compiled help file and takes
-// their images, style sheets and linked pages from the same file.
+// their images, style sheets and linked pages from that file and from nowhere else.
+// Links to other topics and anchors open here; only http and https links leave the
+// viewer, for the desktop's browser.
 
 #include <QTextBrowser>
 
@@ -12,6 +14,9 @@ class HelpBrowser : public QTextBrowser {
   Q_OBJECT
 
  public:
+  // What the pictures of one page may take together (the page itself: help_page_check.h).
+  static constexpr qint64 kMostPicturePixels = qint64(16) << 20;
+
   explicit HelpBrowser(QWidget* parent = nullptr);
 
   // The file to read from; not owned, and it must outlive the view or be replaced first.
@@ -22,10 +27,16 @@ class HelpBrowser : public QTextBrowser {
   static QUrl UrlFor(const QString& path);
   static QString PathOf(const QUrl& url);
 
+  // Never nothing: Qt would then read the name as a path on the disk.
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
+  void FollowLink(const QUrl& url);
+  QVariant LoadPage(const QString& path);
+  QVariant LoadPicture(const QString& path);
+
   const ChmFile* file_ = nullptr;
+  qint64 picturePixelsLeft_ = kMostPicturePixels;
 };
 
 }  // namespace vantorel::platform

@@ -1,13 +1,17 @@
 #include "platform/help_viewer.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/chm_file.h"
 #include "platform/chm_sitemap.h"
@@ -67,6 +71,31 @@ HelpViewer::HelpViewer()
 }
 
 HelpViewer::~HelpViewer() { browser_->SetFile(nullptr); }
+
+bool HelpViewer::event(QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) LeaveModalBlock();
+  return QWidget::event(event);
+}
+
+// Qt blocks every window but a modal window's own (transient) children while that modal
+// window is open, and offers no other exemption: so while a modal window of the program
+// is open, the help window counts as its child. The window system is told only when help
+// is first shown while that window is open (a shown window's transient parent is not
+// passed on), and then merely keeps help above it.
+void HelpViewer::LeaveModalBlock() { FollowModalWindow(QGuiApplication::modalWindow()); }
+
+void HelpViewer::FollowModalWindow(QWindow* modal) {
+  QWindow* own = windowHandle();
+  if (!own) return;
+  if (QWindow* previous = own->transientParent()) disconnect(previous, nullptr, this, nullptr);
+  own->setTransientParent(modal == own ? nullptr : modal);
+  if (!modal || modal == own) return;
+  // Qt takes a closing window off its list of modal windows only after this signal: the
+  // next modal window (or none) is known once the close is done.
+  connect(modal, &QWindow::visibleChanged, this, [this](bool visible) {
+    if (!visible) QTimer::singleShot(0, this, &HelpViewer::LeaveModalBlock);
+  });
+}
 
 QWidget* HelpViewer::MakeToolBar() {
   const auto makeButton = [this](const QString& text, QStyle::StandardPixmap icon,

@@ -1,6 +1,7 @@
 #pragma once
 // The help window: a compiled help file's contents tree and keyword index beside its
-// pages, with Back, Forward and Home. It is a window of its own, owned by no other.
+// pages, with Back, Forward and Home. It is a window of its own, owned by no other, and
+// stays usable while a modal window of the program is open.
 
 #include <QWidget>
 #include <memory>
@@ -9,6 +10,7 @@ class QTabWidget;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWindow;
 
 namespace vantorel::platform {
 
@@ -47,7 +49,12 @@ class HelpViewer : public QWidget {
   QToolButton* ForwardButton() const { return forward_; }
   QToolButton* HomeButton() const { return home_; }
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
+  void LeaveModalBlock();
+  void FollowModalWindow(QWindow* modal);
   QWidget* MakeToolBar();
   void FillContents(const QList<SitemapEntry>& entries, QTreeWidgetItem* parent);
   void SelectContentsEntry(const QUrl& shown);

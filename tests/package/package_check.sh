@@ -36,7 +36,7 @@ done
 outside=$(grep -v '^\./usr/' <<<"$contents" || true)
 [[ -z $outside ]] || fail "files outside /usr: $outside"
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libqt6widgets6* && $depends == *libchm1* ]] \
+[[ $depends == *libqt6widgets6* && $depends == *libmspack0* ]] \
   || fail "Depends lacks the linked libraries: $depends"
 
 step "dpkg -x"

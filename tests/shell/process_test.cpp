@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <memory>
 
 namespace vantorel::shell {
@@ -162,6 +163,31 @@ TEST_F(ProcessTest, TwoCopiesStartedTogetherLeaveExactlyOneRunning) {
     }
     ASSERT_EQ(running, 1) << "round " << round;
     CloseNormally(*survivor);
+  }
+}
+
+// Damaged help files beside the program (cut short, bytes flipped in its directory, a
+// directory entry claiming a huge file): Help shows what it can or nothing, and the
+// program lives on.
+TEST_F(ProcessTest, ADamagedHelpFileNeverTakesTheProgramDown) {
+  QFile helpFile(folder_.Folder() + "/VANTOREL.chm");
+  ASSERT_TRUE(helpFile.open(QIODevice::ReadOnly));
+  const QByteArray bytes = helpFile.readAll();
+  helpFile.close();
+  QByteArray flipped = bytes;
+  for (qsizetype at = 0x60; at < qMin(flipped.size(), qsizetype(0x1400)); at += 89) flipped[at] = char(~flipped[at]);
+  QByteArray huge = bytes;
+  const qsizetype entry = huge.indexOf("/html/welcome.htm");
+  ASSERT_GT(entry, 0);
+  huge.replace(entry + qsizetype(sizeof "/html/welcome.htm"), 4, "\xff\xff\xff\x7f");
+  for (const QByteArray& damaged : {bytes.left(bytes.size() / 2), flipped, huge}) {
+    ASSERT_TRUE(helpFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    helpFile.write(damaged);
+    helpFile.close();
+    std::unique_ptr<RunningCopy> copy = StartRunning();
+    copy->Send("help");
+    EXPECT_FALSE(copy->WaitForOneOf({"help-shown: yes", "help-shown: no"}).isEmpty()) << copy->Output().toStdString();
+    CloseNormally(*copy);
   }
 }
 
