@@ -16,22 +16,25 @@ struct ExactModule {
 
 constexpr char kModuleName[] = "libvantorel-exact.so";
 
-// An installed copy's module is found from the program's folder, a build's through the
-// search path the build gives its programs. It stays open until the program ends.
+// An installed copy's module is found from the program's folder, a build's where the
+// build made it. It stays open until the program ends.
 ExactModule OpenModule() {
   ExactModule module;
   const QString installed = QCoreApplication::applicationDirPath() +
                             QStringLiteral("/" VANTOREL_EXACT_MODULE_DIR "/") +
                             QLatin1String(kModuleName);
   void* handle = dlopen(installed.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle) handle = dlopen(kModuleName, RTLD_NOW | RTLD_LOCAL);
+  // The installed place's failure is the one to tell: the other is a build's.
+  const char* why = handle ? nullptr : dlerror();
+  const std::string failure = why ? why : "";
+  if (!handle) handle = dlopen(VANTOREL_EXACT_MODULE_BUILT, RTLD_NOW | RTLD_LOCAL);
   if (handle) {
     module.entry = reinterpret_cast<ComputeEntry>(dlsym(handle, "vantorel_compute_exact"));
+    if (!module.entry) why = dlerror();
   }
   if (!module.entry) {
-    const char* why = dlerror();
-    module.failure = std::string("The exact arithmetic could not be loaded: ") +
-                     (why ? why : "no entry in the module");
+    module.failure = "The exact arithmetic could not be loaded: " +
+                     (handle && why ? std::string(why) : failure);
   }
   return module;
 }
