@@ -5,13 +5,15 @@
 // application object, where an application-wide event filter picks it up. Posting queues
 // it, so the filter sees it in every event loop, modal dialogs' loops included.
 
+#include <QByteArray>
 #include <QEvent>
 #include <QObject>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace vantorel::platform {
 
@@ -36,7 +38,9 @@ bool FitsASocketAddress(const std::string& path);
 std::string ShortSocketPath(const std::string& folder, const std::string& short_folder);
 
 // Listens for messages in the running copy. Only the holder of the instance lock may
-// listen, so a socket file already at the path is a crashed copy's leftover.
+// listen, so a socket file already at the path is a crashed copy's leftover. Written on
+// the system's sockets rather than Qt's network module, which would load nine libraries
+// (Kerberos, proxy discovery and more) at every start for one local socket.
 class AppMessageListener : public QObject {
   Q_OBJECT
 
@@ -51,10 +55,15 @@ class AppMessageListener : public QObject {
   void Close();
 
  private:
+  struct Connection;
   void AcceptConnections();
-  void ReadMessages(QLocalSocket* socket);
+  void ReadMessages(int fd);
+  void Drop(int fd);
 
-  QLocalServer* server_;
+  int server_ = -1;
+  std::string path_;
+  std::unique_ptr<QSocketNotifier> incoming_;
+  std::map<int, std::unique_ptr<Connection>> connections_;
 };
 
 // Sends one message to the copy listening at `socket_path` and returns without waiting

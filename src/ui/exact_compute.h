@@ -1,6 +1,7 @@
 #pragma once
 // The exact arithmetic as the window uses it: one formula's result as the result editor
-// would show it, or the failure's message.
+// would show it, or the failure's message. It lives in a module that is opened on the
+// first call, so that its libraries are not loaded at every start.
 
 #include <string>
 
@@ -13,6 +14,15 @@ struct ExactComputation {
   std::string shown;      // the result text at `precision` decimals, or the message
   std::string fullValue;  // shortest text of the correctly rounded double
   bool certified = true;  // false: the precision's cap was reached undecided
+};
+
+// One exact Compute's input, as the module takes it.
+struct ExactRequest {
+  std::string formula;
+  std::string xText;
+  char separator = '.';
+  AngleMode mode = AngleMode::Radians;
+  int precision = 0;
 };
 
 // Never throws a TMathExpr: a failure comes back with ok false. The x text is read

@@ -188,6 +188,7 @@ void TF_Main_LSF::KeyClick(const std::string& name) {
 
 void TF_Main_LSF::ConstantsbtnClick() {
   constantsShown_ = !constantsShown_;
+  if (constantsShown_) FitConstantsCaptions();
   Panel3->setVisible(constantsShown_);
 }
 

@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "editing/editing_commands.h"
 #include "engine/expression_engine.h"
@@ -98,6 +100,7 @@ class TF_Main_LSF : public QMainWindow {
   QPushButton* BuildKey(const editing::KeypadKey& key, QWidget* parent);
   void BuildMenu();
   void SetTabOrder();
+  void FitConstantsCaptions();
   void BindEditors();
   void BindComputeKey();
 
@@ -152,6 +155,9 @@ class TF_Main_LSF : public QMainWindow {
   QScrollArea* ConstantScrollBox1 = nullptr;
   HintBar* StatusBar1 = nullptr;
   std::map<std::string, QPushButton*, std::less<>> keys_;
+  // The constants panel's captions, fitted to their widths when it first shows: the
+  // hidden panel costs the start no fonts.
+  std::vector<std::pair<QWidget*, int>> unfittedConstants_;
   QPushButton* Nrptbtn = nullptr;
   QStringList Memo1;
   QStringList Memo2;

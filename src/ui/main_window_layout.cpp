@@ -45,7 +45,8 @@ QFont SansSerif(int pixels, const QString& preferred = QStringLiteral("MS Sans S
 // The substitute face is wider than the one the window was drawn for: where a caption
 // would not fit its control, the face is narrowed in steps of 2%, to the widest step that
 // fits (never below half its width). Widths grow with the stretch, so the search starts
-// at the proportional guess: each step tried loads a font, which is slow.
+// at the proportional guess and goes up from it if it fits, else down: each step tried
+// loads a font, which is slow.
 void FitCaption(QWidget* control, const QString& caption, int available) {
   QFont face = control->font();
   const int natural = QFontMetrics(face).horizontalAdvance(caption);
@@ -55,8 +56,12 @@ void FitCaption(QWidget* control, const QString& caption, int available) {
     return QFontMetrics(face).horizontalAdvance(caption) <= available;
   };
   int stretch = std::clamp(100 * available / natural / 2 * 2, 50, 98);
-  while (stretch < 98 && fits(stretch + 2)) stretch += 2;
-  while (stretch > 50 && !fits(stretch)) stretch -= 2;
+  if (fits(stretch)) {
+    while (stretch < 98 && fits(stretch + 2)) stretch += 2;
+  } else {
+    while (stretch > 50 && !fits(stretch - 2)) stretch -= 2;
+    stretch = std::max(stretch - 2, 50);
+  }
   face.setStretch(stretch);
   control->setFont(face);
 }
@@ -80,12 +85,19 @@ QGroupBox* GroupBox(const char* name, const QString& caption, QWidget* parent,
   return box;
 }
 
-QLabel* Label(const char* name, const QString& text, QWidget* parent, const QRect& place,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+QLabel* UnfittedLabel(const char* name, const QString& text, QWidget* parent,
+                      const QRect& place,
+                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(place);
   label->setAlignment(alignment);
+  return label;
+}
+
+QLabel* Label(const char* name, const QString& text, QWidget* parent, const QRect& place,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  QLabel* label = UnfittedLabel(name, text, parent, place, alignment);
   FitCaption(label, text, place.width());
   return label;
 }
@@ -241,8 +253,13 @@ void TF_Main_LSF::BuildBottomBand(QWidget* lowerArea) {
   content->setFixedSize(
       kClientWidth - ConstantScrollBox1->verticalScrollBar()->sizeHint().width(),
       kConstantsContentHeight);
-  Label("MathConstantlb", QStringLiteral("Mathematical constants"), content, {8, 1, 200, 14});
-  Label("PhysicalConstantlb", QStringLiteral("Physical constants"), content, {8, 144, 200, 14});
+  for (QLabel* label :
+       {UnfittedLabel("MathConstantlb", QStringLiteral("Mathematical constants"), content,
+                      {8, 1, 200, 14}),
+        UnfittedLabel("PhysicalConstantlb", QStringLiteral("Physical constants"), content,
+                      {8, 144, 200, 14})}) {
+    unfittedConstants_.emplace_back(label, label->width());
+  }
   ConstantScrollBox1->setWidget(content);
   StatusBar1 = new HintBar(Panel7);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -256,7 +273,11 @@ QPushButton* TF_Main_LSF::BuildKey(const KeypadKey& key, QWidget* parent) {
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoDefault(false);
   if (key.place.fontPixels > 0) button->setFont(SansSerif(key.place.fontPixels));
-  FitCaption(button, button->text(), key.place.width - 4);
+  if (key.place.block == KeyBlock::Constants) {
+    unfittedConstants_.emplace_back(button, key.place.width - 4);
+  } else {
+    FitCaption(button, button->text(), key.place.width - 4);
+  }
   QPalette face = button->palette();
   face.setColor(QPalette::Button, Qt::white);
   button->setPalette(face);
@@ -267,6 +288,15 @@ QPushButton* TF_Main_LSF::BuildKey(const KeypadKey& key, QWidget* parent) {
   connect(button, &QPushButton::clicked, this, [this, name] { KeyClick(name); });
   keys_[name] = button;
   return button;
+}
+
+void TF_Main_LSF::FitConstantsCaptions() {
+  for (const auto& [control, width] : unfittedConstants_) {
+    const auto* label = qobject_cast<QLabel*>(control);
+    FitCaption(control, label ? label->text() : static_cast<QPushButton*>(control)->text(),
+               width);
+  }
+  unfittedConstants_.clear();
 }
 
 void TF_Main_LSF::SetTabOrder() {

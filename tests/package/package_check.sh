@@ -91,13 +91,17 @@ converse() {
   exec {to_probe}>"$work/to-probe" {from_probe}<"$work/from-probe"
   while IFS= read -r -t 20 line <&"$from_probe"; do
     said+=("$line")
-    [[ $line == running ]] && echo help >&"$to_probe"
+    [[ $line == running ]] && printf 'exact 1E20+1-1E20\nhelp\n' >&"$to_probe"
     [[ $line == help-shown:* ]] && echo close >&"$to_probe"
   done
   exec {to_probe}>&- {from_probe}<&-
   wait "$probe_pid" || true
   printf '  %s\n' "${said[@]}"
   printf '%s\n' "${said[@]}" | grep -qx 'help-shown: yes' || fail "the help file was not found"
+  printf '%s\n' "${said[@]}" | grep -qx 'exact-result: 1.0' ||
+    fail "the exact arithmetic gave no result"
+  printf '%s\n' "${said[@]}" | grep -qx "exact-module: $root/usr/lib/.*" ||
+    fail "the installed exact arithmetic module was not used"
   local ini=$home/.config/vantorel/VANTOREL.INI
   grep -q '^StoredValue=' "$ini" 2>/dev/null || fail "no formula stored in $ini"
   [[ ! -e $bin/VANTOREL.INI ]] || fail "the settings file went to usr/bin"

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -69,6 +70,14 @@ TEST_F(AppMessageTest, ArrivesAsAQueuedEventOfTheApplication) {
   EXPECT_TRUE(WaitFor([&] { return counter_.count == 1; }));
   ASSERT_TRUE(PostAppMessage(SocketPath()));
   EXPECT_TRUE(WaitFor([&] { return counter_.count == 2; }));
+}
+
+TEST_F(AppMessageTest, OnlyTheUserMayConnect) {
+  Listen();
+  struct stat status {};
+  ASSERT_EQ(stat(SocketPath().c_str(), &status), 0);
+  EXPECT_TRUE(S_ISSOCK(status.st_mode));
+  EXPECT_EQ(status.st_mode & 0077, 0u);
 }
 
 TEST_F(AppMessageTest, ReachesTheFilterWhileAModalDialogRuns) {

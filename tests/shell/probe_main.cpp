@@ -2,7 +2,8 @@
 // and adds only what a test needs to see and do from outside: it reports on standard
 // output what a person would see, answers the refusal box with OK once it shows, and
 // takes commands on standard input (minimise, report, about, help, close-modal, close,
-// "formula TEXT" to put TEXT into the expression editor).
+// "formula TEXT" to put TEXT into the expression editor, "exact TEXT" to compute TEXT in
+// exact arithmetic).
 #include "platform/help_viewer.h"
 #include "platform/html_help.h"
 #include "shell/about_form.h"
@@ -12,8 +13,10 @@
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -33,6 +36,17 @@ void Say(const QString& line) {
 }
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
+
+// The path of a loaded library whose name ends in `name`, from the process's own map.
+QString LoadedFile(const QString& name) {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return {};
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const QString text = QString::fromLocal8Bit(line);
+    if (text.endsWith(QLatin1Char('/') + name)) return text.mid(text.indexOf(QLatin1Char('/')));
+  }
+  return {};
+}
 
 // Presses the box's OK once "ok" arrives on standard input.
 void PressOkOnRequest(QMessageBox& box) {
@@ -147,6 +161,13 @@ class Probe : public vantorel::shell::StartupObserver {
     } else if (command.startsWith("formula ")) {
       main_->ExpressionEditor().SetText(command.mid(8).toStdString());
       Say("formula-set");
+    } else if (command.startsWith("exact ")) {
+      main_->ExpressionEditor().SetText(command.mid(6).toStdString());
+      auto* exact = main_->findChild<QAction*>(QStringLiteral("Exactarithmetic1"));
+      if (exact && !exact->isChecked()) exact->trigger();
+      main_->ComputebtnClick();
+      Say("exact-result: " + QString::fromStdString(main_->ResultEditor().Text()));
+      Say("exact-module: " + LoadedFile("libvantorel-exact.so"));
     }
   }
 

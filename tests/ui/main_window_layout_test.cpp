@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -157,6 +158,21 @@ TEST_F(LayoutTest, ConstantsKeyShowsAndHidesTheScrollingPanel) {
   Click("Constantsbtn");
   EXPECT_FALSE(panel->isVisible());
   EXPECT_TRUE(Control<QLabel>("Panel2")->isVisible());
+}
+
+// The constants panel's captions are fitted when it first shows, the others at start.
+TEST_F(LayoutTest, EveryCaptionInSightFitsItsControl) {
+  Click("Constantsbtn");
+  for (auto* key : Window().findChildren<QPushButton*>()) {
+    if (!key->isVisible() || key->text().isEmpty()) continue;
+    EXPECT_LE(QFontMetrics(key->font()).horizontalAdvance(key->text()), key->width() - 4)
+        << key->objectName().toStdString();
+  }
+  for (const char* name : {"MathConstantlb", "PhysicalConstantlb"}) {
+    auto* label = Control<QLabel>(name);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+        << name;
+  }
 }
 
 TEST_F(LayoutTest, MenuHasItsItemsMarksAndPictures) {
