@@ -17,6 +17,7 @@
 
 #include "editing/editing_commands.h"
 #include "engine/expression_engine.h"
+#include "plot/plot_function.h"
 #include "ui/shell_hooks.h"
 
 class QAction;
@@ -92,6 +93,8 @@ class TF_Main_LSF : public QMainWindow {
 
  private:
   void BuildWindow();
+  // The plot's curve in the exact arithmetic when that is chosen; none for the 80-bit one.
+  plot::PlotFunction PlotCurve(const std::string& formula, char separator, AngleMode mode) const;
   void BuildExpressionBand(QWidget* client);
   void BuildInputBand(QWidget* lowerArea);
   void BuildModeAndPrecision(QWidget* panel);

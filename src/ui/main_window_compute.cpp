@@ -55,7 +55,7 @@ void TF_Main_LSF::ComputebtnClick() {
   const long double x = ReadXValue(xText, separator);
   const std::string formula = expression_->Text();
   const AngleMode mode = Mode();
-  if (plot_) plot_->Follow(formula, separator, mode, double(x), ExactArithmetic());
+  if (plot_) plot_->Follow(formula, separator, mode, double(x), PlotCurve(formula, separator, mode));
   ComputationReport report;
   if (ExactArithmetic()) {
     const ExactComputation exact = ComputeExact(formula, xText, separator, mode, Precision());

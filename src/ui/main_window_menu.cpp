@@ -7,6 +7,7 @@
 
 #include "editing/number_syntax.h"
 #include "ui/error_box.h"
+#include "ui/exact_curve.h"
 #include "ui/image_list.h"
 #include "ui/line_edit_control.h"
 #include "ui/main_window.h"
@@ -92,6 +93,11 @@ bool TF_Main_LSF::HintsShown() const { return Showhints1->isChecked(); }
 // Like "Show hints", the choice lasts for the run only.
 bool TF_Main_LSF::ExactArithmetic() const { return Exactarithmetic1->isChecked(); }
 
+plot::PlotFunction TF_Main_LSF::PlotCurve(const std::string& formula, char separator,
+                                          AngleMode mode) const {
+  return ExactArithmetic() ? ExactCurve(formula, separator, mode) : plot::PlotFunction{};
+}
+
 void TF_Main_LSF::Intermediateresult1Click() {
   Allsessionresults1->setChecked(!Intermediateresult1->isChecked());
 }
@@ -113,7 +119,8 @@ void TF_Main_LSF::Plot1Click() {
   const char separator = separator_();
   const std::optional<long double> x = ReadNumber(xValue_->Text(), separator);
   plot_->Follow(expression_->Text(), separator, Mode(),
-                x ? std::optional<double>(double(*x)) : std::nullopt, ExactArithmetic());
+                x ? std::optional<double>(double(*x)) : std::nullopt,
+                PlotCurve(expression_->Text(), separator, Mode()));
   plot_->show();
   plot_->raise();
   plot_->activateWindow();

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "plot/plot_function.h"
-#include "ui/plot/exact_curve.h"
 #include "ui/plot/plot_widget.h"
 
 namespace vantorel::ui {
@@ -69,13 +68,13 @@ PlotWindow::PlotWindow(ErrorSink showError, QWidget* parent)
 }
 
 void PlotWindow::Follow(const std::string& formula, char decimalSeparator, AngleMode mode,
-                        std::optional<double> xValue, bool exact) {
+                        std::optional<double> xValue, plot::PlotFunction otherArithmetic) {
   formula_ = QString::fromLatin1(formula.data(), qsizetype(formula.size())).trimmed();
   plot::PlotFunction f;
   problem_.clear();
   try {
-    f = exact ? ExactCurve(formula, decimalSeparator, mode)
-              : plot::FormulaFunction(formula, decimalSeparator, mode);
+    f = plot::FormulaFunction(formula, decimalSeparator, mode);  // says why it is no formula
+    if (otherArithmetic) f = std::move(otherArithmetic);
   } catch (const TMathExpr& error) {
     problem_ = QStringLiteral("No curve: %1").arg(QString::fromStdString(error.what()));
   }

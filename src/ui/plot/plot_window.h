@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/expression_engine.h"
+#include "plot/plot_function.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,9 +30,10 @@ class PlotWindow : public QWidget {
 
   // Draws the one-line `formula` in `mode`, numbers read and written with
   // `decimalSeparator`, marking the X value when there is one. A text that is no formula
-  // draws no curve, and the status line says why. `exact`: in the exact arithmetic.
+  // draws no curve, and the status line says why. Where `otherArithmetic` is given, it
+  // draws that function of the formula instead of the 80-bit one.
   void Follow(const std::string& formula, char decimalSeparator, AngleMode mode,
-              std::optional<double> xValue, bool exact = false);
+              std::optional<double> xValue, plot::PlotFunction otherArithmetic = {});
 
   PlotWidget& Plot() { return *plot_; }
   // The picture as shown; false (after telling the user) when the file cannot be written.
