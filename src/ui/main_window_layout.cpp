@@ -33,12 +33,14 @@ constexpr int kNamePlatePixels = 75;
 constexpr int kConstantsContentHeight = 221;
 
 // A plain sans-serif face at a pixel height; the faces named first are used where
-// installed.
+// installed. Its width is set, not left open: an open width is taken from the parent, and
+// the constants panel, a child of the name plate, would take the plate's narrowing.
 QFont SansSerif(int pixels, const QString& preferred = QStringLiteral("MS Sans Serif")) {
   QFont font;
   font.setFamilies({preferred, QStringLiteral("Sans Serif")});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixels);
+  font.setStretch(QFont::AnyStretch);
   return font;
 }
 
