@@ -1,25 +1,9 @@
 #include "ui/exact_curve.h"
 
-#include <algorithm>
-#include <charconv>
-
 #include "editing/number_syntax.h"
 #include "ui/exact_compute.h"
 
 namespace vantorel::ui {
-namespace {
-
-// The shortest text that reads back as `x`, in the formula language's number syntax.
-std::string NumberText(double x, char decimalSeparator) {
-  char buffer[64];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, x).ptr;
-  std::string text(buffer, end);
-  std::replace(text.begin(), text.end(), '.', decimalSeparator);
-  std::replace(text.begin(), text.end(), 'e', 'E');
-  return text;
-}
-
-}  // namespace
 
 plot::PlotFunction ExactCurve(std::string formula, char decimalSeparator, AngleMode mode) {
   // Through the same entry as an exact Compute, so that the exact libraries are loaded
@@ -27,7 +11,7 @@ plot::PlotFunction ExactCurve(std::string formula, char decimalSeparator, AngleM
   return [formula = std::move(formula), decimalSeparator, mode](double x)
              -> std::optional<double> {
     const ExactComputation r =
-        ComputeExact(formula, NumberText(x, decimalSeparator), decimalSeparator, mode, 0);
+        ComputeExact(formula, ShortestText(x, decimalSeparator), decimalSeparator, mode, 0);
     if (!r.ok) return std::nullopt;
     const std::optional<long double> value = ReadNumber(r.fullValue, decimalSeparator);
     return value ? std::optional<double>(double(*value)) : std::nullopt;
