@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "engine/compiled_formula.h"
 #include "engine/expression_engine.h"
@@ -34,17 +33,9 @@ void PrintValues() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  static char repetitions[] = "--benchmark_repetitions=10";
-  static char aggregates[] = "--benchmark_display_aggregates_only=true";
-  std::vector<char*> args = {argv[0], repetitions, aggregates};
-  args.insert(args.end(), argv + 1, argv + argc);
-  int count = int(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-  PrintValues();
-  vantorel::bench::PrintFirstExactCompute();
-  vantorel::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintSummary();
-  benchmark::Shutdown();
+  using vantorel::bench::RatioReporter;
+  return vantorel::bench::RunBenchmarks(argc, argv, &RatioReporter::PrintSummary, [] {
+    PrintValues();
+    vantorel::bench::PrintFirstExactCompute();
+  });
 }

@@ -149,4 +149,21 @@ void RatioReporter::PrintEditorSummary() const {
              once("BM_OpenWithStoredDefault"), "");
 }
 
+int RunBenchmarks(int argc, char** argv, void (RatioReporter::*summary)() const,
+                  const std::function<void()>& before) {
+  static char repetitions[] = "--benchmark_repetitions=10";
+  static char aggregates[] = "--benchmark_display_aggregates_only=true";
+  std::vector<char*> args = {argv[0], repetitions, aggregates};
+  args.insert(args.end(), argv + 1, argv + argc);
+  int count = int(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+  if (before) before();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  (reporter.*summary)();
+  benchmark::Shutdown();
+  return 0;
+}
+
 }  // namespace vantorel::bench

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,5 +37,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, Spread> times_;      // CPU time
   std::map<std::string, Spread> wallTimes_;  // wall clock
 };
+
+// A benchmark program's main: the benchmarks named on its command line (every Google
+// Benchmark option works), 10 repetitions each unless told otherwise; `before` runs once
+// the options are read, and `summary` prints the program's ratios at the end.
+int RunBenchmarks(int argc, char** argv, void (RatioReporter::*summary)() const,
+                  const std::function<void()>& before = {});
 
 }  // namespace vantorel::bench
