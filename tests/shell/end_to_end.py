@@ -139,7 +139,15 @@ class MainWindow:
     def exit_through_file_menu(self):
         shown = self.desktop.visible_windows()
         self.click(self.FILE_MENU)
-        wait_for("the File menu", lambda: self.desktop.visible_windows() - shown)
+        opened = lambda: self.desktop.visible_windows() - shown
+        # On the bare X server, a click just after another program's window has gone is
+        # now and then lost under load (1 run in 12 with the processors busy): click once
+        # more, as a user would, rather than fail on the server's account.
+        try:
+            wait_for("the File menu", opened, timeout=3)
+        except Failure:
+            self.click(self.FILE_MENU)
+            wait_for("the File menu", opened)
         # With the menu open and nothing highlighted, Up highlights its last item, Exit.
         self.desktop.xdotool("key", "--delay", "100", "Up", "Return")
 
