@@ -31,9 +31,6 @@ void AnswerSaveDialog(const QString& path) {
   QObject::connect(timer, &QTimer::timeout, [timer, path] {
     if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
       dialog->selectFile(path);
-      // The dialog lists its folder on another thread and may still change the name
-      // while it does: answer only once the name stands.
-      if (dialog->selectedFiles() != QStringList{path}) return;
       static_cast<QDialog*>(dialog)->accept();  // as the Save button does
       timer->deleteLater();
     }
