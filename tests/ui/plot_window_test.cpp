@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -25,12 +26,16 @@ namespace {
 
 using plot::Range;
 
-// Answers the next save dialog with `path`, as a user typing it would.
+// Answers the next save dialog with `path`, as a user typing it into the name box would.
+// (selectFile leaves the box as it is once the box has the focus, which the dialog gets at
+// a moment of the window system's choosing.)
 void AnswerSaveDialog(const QString& path) {
   auto* timer = new QTimer;
   QObject::connect(timer, &QTimer::timeout, [timer, path] {
-    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-      dialog->selectFile(path);
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+    if (name) {
+      name->setText(path);
       static_cast<QDialog*>(dialog)->accept();  // as the Save button does
       timer->deleteLater();
     }
