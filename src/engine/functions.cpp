@@ -66,8 +66,11 @@ long double ArcSec(long double a) {
   return std::atan(std::sqrt(product));
 }
 
-// ArcTan(1 / sqrt((x - 1)(x + 1))), defined for abs(x) above 1.
+// ArcTan(1 / sqrt((x - 1)(x + 1))), defined for abs(x) above 1. Beyond 2^32 the root
+// is abs(x) to working precision, and beyond 2^8192 the product would overflow and
+// give 0 instead of 1 / abs(x).
 long double ArcCsc(long double a) {
+  if (std::fabs(a) > 0x1p32L) return std::atan(1 / std::fabs(a));
   long double product = (a - 1) * (a + 1);
   if (product < 0) OutsideDomain(FunctionId::ArcCsc);
   return std::atan(Divide(1, std::sqrt(product)));

@@ -64,6 +64,8 @@ const ValueCase kValues[] = {
     {"ArcSec(-3)", 1.2309594173407747},
     {"ArcCsc(2)", 0.5235987755982989},
     {"ArcCsc(-1.5)", 0.7297276562269663},
+    {"ArcCsc(1E3000)*1E3000", 1.0},  // (x - 1)(x + 1) overflows
+    {"ArcCsc(-1E4931)*1E4931", 1.0},
     {"Coversine(1)", 0.1585290151921035},
     // The double nearest pi/2, written out exactly, where 1 - sin(x) nearly cancels.
     {"Coversine(1.5707963267948965579989817342720925807952880859375)", 1.874699728327322e-33},
