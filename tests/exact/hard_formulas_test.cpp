@@ -78,6 +78,16 @@ constexpr Hard kHard[] = {
     {"exp(11400)", R, "0", "Result out of range", "", true},
     {"power(10;5000)/power(10;4999)", R, "0", "Result out of range", "", true},
     {"exp(-1E30)", R, "0", "0", "0", true},
+    {"1+exp(-1E19)", R, "0", "1", "1.0E+0", true},  // a ball 1 +- 2^-(2^40)
+    {"exp(exp(-1E10))", R, "0", "1", "1.0E+0", true},
+    {"cos(1E-1000000000)", R, "0", "1", "1.0E+0", true},
+    // Functions in range whose definition passes a value beyond the range or too close
+    // to a pole for any precision.
+    {"arcsech(1E-1000)", R, "0", "2303.2782401746056293", "2.30327824017461E+3", true},
+    {"arccsch(1E-4940)", R, "0", "11375.463506571145624", "1.13754635065711E+4", true},
+    {"arccot(-1E-4940)", R, "0", "-1.5707963267948966192", "-1.5707963267949E+0", true},
+    {"arccsc(-1E4931)*1E4931", R, "0", "1", "1.0E+0", true},
+    {"arcsec(x)", D, "1E4000", "90", "9.0E+1", true},
     {"3E-324*1", R, "0", "4.9406564584124654e-324", "3.0E-324", true},
     {"2E-324*1", R, "0", "0", "0", true},
     {"2.4703282292062328E-324*1", R, "0", "4.9406564584124654e-324", "2.47032822920623E-324",

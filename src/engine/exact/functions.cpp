@@ -45,6 +45,19 @@ void Reciprocal(Real& a, Pass& pass) {
   a.Swap(one);
 }
 
+// 1 / a where a function of it follows whose value lies in range (ArcTan, ArcSinH):
+// the reciprocal of a tiny a may lie beyond the long double range, so it is not checked.
+// The caller has made sure that a is not zero.
+void ReciprocalUnchecked(Real& a, Pass& pass) {
+  if (a.IsRational()) {
+    fmpq_inv(a.Q(), a.Q());
+    a.MarkRational(pass.Prec());
+    return;
+  }
+  arb_inv(a.B(), a.B(), pass.Prec());
+  a.MarkBall();
+}
+
 // The square root of a rational square stays rational: Sqrt(2.25) is 1.5 exactly.
 void SquareRoot(Real& a, Pass& pass) {
   if (pass.Sign(a) < 0) FailCalculation(ErrorCode::SquareRootOfNegative);
@@ -127,6 +140,38 @@ void SquareLessOne(Real& a, bool oneMinus, Pass& pass) {
   if (oneMinus) Negate(a);
 }
 
+// Whether |a| is beyond 2^4000, where its square would leave the long double range.
+bool IsHuge(Real& a) {
+  constexpr slong kHugeBits = 4000;
+  if (a.IsRational()) {
+    return static_cast<slong>(fmpz_bits(fmpq_numref(a.Q()))) -
+               static_cast<slong>(fmpz_bits(fmpq_denref(a.Q()))) > kHugeBits;
+  }
+  return arf_cmpabs_2exp_si(arb_midref(a.B()), kHugeBits) > 0;
+}
+
+// sqrt((x - 1)(x + 1)) for ArcSec and ArcCsc; for a huge x as sqrt(|x| - 1) times
+// sqrt(|x| + 1), since the product itself would be out of range.
+void RootOfSquareLessOne(FunctionId id, Real& a, Pass& pass) {
+  if (!IsHuge(a)) {
+    SquareLessOne(a, false, pass);
+    if (pass.Sign(a) < 0) OutsideDomain(id);
+    SquareRoot(a, pass);
+    return;
+  }
+  if (pass.Sign(a) < 0) Negate(a);
+  Real plus;
+  plus.Set(a);
+  Real one;
+  one.SetSi(1);
+  Arithmetic(ExactOp::Subtract, a, one, pass);
+  one.SetSi(1);
+  Arithmetic(ExactOp::Add, plus, one, pass);
+  SquareRoot(a, pass);
+  SquareRoot(plus, pass);
+  Arithmetic(ExactOp::Multiply, a, plus, pass);
+}
+
 void Trigonometric(FunctionId id, Real& a, Pass& pass) {
   if (id == FunctionId::Tan || id == FunctionId::Cot) {
     Tangent(a, id == FunctionId::Cot, pass);
@@ -180,18 +225,16 @@ void InverseTrig(FunctionId id, Real& a, Pass& pass) {
     case FunctionId::ArcTan: ArcTangent(a, pass); return;
     case FunctionId::ArcCot:
       if (pass.Sign(a) == 0) FailCalculation(ErrorCode::DivisionByZero);
-      Reciprocal(a, pass);
+      ReciprocalUnchecked(a, pass);
       ArcTangent(a, pass);
       return;
     default: break;
   }
   // ArcSec and ArcCsc: ArcTan of sqrt((x - 1)(x + 1)) or of its inverse.
-  SquareLessOne(a, false, pass);
-  if (pass.Sign(a) < 0) OutsideDomain(id);
-  SquareRoot(a, pass);
+  RootOfSquareLessOne(id, a, pass);
   if (id == FunctionId::ArcCsc) {
     if (pass.Sign(a) == 0) FailCalculation(ErrorCode::DivisionByZero);
-    Reciprocal(a, pass);
+    ReciprocalUnchecked(a, pass);
   }
   ArcTangent(a, pass);
 }
@@ -257,6 +300,23 @@ void Hyperbolic(FunctionId id, Real& a, Pass& pass) {
   }
 }
 
+// ArcTanH(s) with s = sqrt((1 - x)(1 + x)) is ln((1 + s) / |x|), worked out as
+// ln(1 + s) - ln(|x|): for a tiny x, s lies too close to 1 for ArcTanH at any precision.
+void ArcSecH(Real& a, Pass& pass) {
+  Real root;
+  root.Set(a);
+  SquareLessOne(root, true, pass);
+  SquareRoot(root, pass);
+  Real one;
+  one.SetSi(1);
+  Arithmetic(ExactOp::Add, root, one, pass);
+  Logarithm(root, 0, pass);
+  if (pass.Sign(a) < 0) Negate(a);
+  Logarithm(a, 0, pass);
+  Arithmetic(ExactOp::Subtract, root, a, pass);
+  a.Swap(root);
+}
+
 void InverseHyperbolic(FunctionId id, Real& a, Pass& pass) {
   switch (id) {
     case FunctionId::ArcSinH: Apply(arb_asinh, a, pass); return;
@@ -287,14 +347,12 @@ void InverseHyperbolic(FunctionId id, Real& a, Pass& pass) {
     case FunctionId::ArcSecH:
       if (pass.CompareMagnitude(a, 1) > 0) OutsideDomain(id);
       if (pass.Sign(a) == 0) FailCalculation(ErrorCode::DivisionByZero);
-      SquareLessOne(a, true, pass);
-      SquareRoot(a, pass);
-      Apply(arb_atanh, a, pass);
+      ArcSecH(a, pass);
       return;
     default:  // ArcCscH
       if (pass.Sign(a) == 0) FailCalculation(ErrorCode::DivisionByZero);
       if (pass.Sign(a) < 0) OutsideDomain(id);
-      Reciprocal(a, pass);
+      ReciprocalUnchecked(a, pass);
       Apply(arb_asinh, a, pass);
   }
 }

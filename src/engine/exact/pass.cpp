@@ -74,8 +74,9 @@ void Pass::CheckRange(Real& value) {
     return;
   }
   const arb_struct* b = value.B();
-  if (!arb_is_finite(b)) {
+  if (!arb_is_finite(b)) {  // a ball on a pole or past a domain's edge: undecided
     if (!atCap_) throw Undecided{};
+    certified_ = false;
     FailCalculation(ErrorCode::OutOfRange);
   }
   if (arf_cmpabs_2exp_si(arb_midref(b), 16380) < 0 && mag_cmp_2exp_si(arb_radref(b), 16380) < 0) {

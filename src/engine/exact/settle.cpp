@@ -98,14 +98,17 @@ bool SameRounding(const arf_t low, const arf_t high, bool wantDigits, ExactResul
 }
 
 // At the cap a ball that still does not decide gives its midpoint's rounding, which is
-// then not certified.
+// then not certified. The bounds are rounded outward, not exact: the ball 1 +- 2^-(2^40)
+// that 1 + exp(-1E19) gives would need 2^40 bits, and a wider interval that decides
+// decides the narrower one too.
 bool SettleBall(const arb_struct* ball, const Pass& pass, bool wantDigits, ExactResult& result) {
   arf_t low;
   arf_t high;
   arf_init(low);
   arf_init(high);
-  arb_get_lbound_arf(low, ball, ARF_PREC_EXACT);
-  arb_get_ubound_arf(high, ball, ARF_PREC_EXACT);
+  const slong boundBits = 2 * pass.Prec() + 64;
+  arb_get_lbound_arf(low, ball, boundBits);
+  arb_get_ubound_arf(high, ball, boundBits);
   bool settled = SameRounding(low, high, wantDigits, result);
   if (!settled && pass.AtCap()) {
     settled = SameRounding(arb_midref(ball), arb_midref(ball), wantDigits, result);
