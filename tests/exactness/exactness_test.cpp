@@ -84,7 +84,7 @@ TEST(DefaultFormulaExactness, CorrectlyRoundedWithPointAndComma) {
 }
 
 // Every constant is the double nearest its listed decimal, give or take the one rounding
-// from the working type; inv2Pi keeps its 15 digits and EVolt is in joules.
+// from the working type; inv2Pi keeps its 15 digits and EVolt is its listed 1.602E-14.
 TEST(ConstantExactness, EveryConstantWithinOneUlpOfItsDecimal) {
   ReferenceTable table = ReadTable(TablePath(kConstants));
   std::set<std::string> names(table.formulas.begin(), table.formulas.end());
