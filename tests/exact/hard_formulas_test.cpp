@@ -64,6 +64,9 @@ constexpr Hard kHard[] = {
      "Power of a negative number with an exponent that is not a whole number", "", true},
     {"power(-2;3)", R, "0", "-8", "-8.0E+0", true},
     {"power(0;0)", R, "0", "1", "1.0E+0", true},
+    {"1-power(-0.75;64E4930)", R, "0", "1", "1.0E+0", true},  // a whole exponent too long
+    {"power(-1;5E4001+1)", R, "0", "-1", "-1.0E+0", true},   // for a fraction
+    {"power(-1;1E30*Sqrt2*Sqrt2)", R, "0", "1", "1.0E+0", false},
     {"ln(1E-400*1E-400)", R, "0", "-1842.0680743952366", "-1.84206807439524E+3", true},
     // Near-ties of the shown text: the exact value decides, not the double.
     {"0.7/2", R, "0", "0.35", "3.5E-1", true},

@@ -34,6 +34,11 @@ int Pass::Undecidable(Real& value, slong edge) {
   return 0;
 }
 
+void Pass::TakeAtCap() {
+  if (!atCap_) throw Undecided{};
+  certified_ = false;
+}
+
 int Pass::Compare(Real& value, slong edge) {
   if (value.IsRational()) {
     int c = fmpq_cmp_si(value.Q(), edge);

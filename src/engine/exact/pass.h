@@ -29,6 +29,10 @@ class Pass {
   // value's sign.
   int CompareMagnitude(Real& value, slong edge);
 
+  // A question the ball cannot answer: throws Undecided; at the cap the caller takes the
+  // likeliest answer and the pass is no longer certified.
+  void TakeAtCap();
+
   // Fails with "out of range" where `value` lies beyond the long double range, as the
   // 80-bit arithmetic would for any value of the calculation.
   void CheckRange(Real& value);

@@ -22,7 +22,13 @@ bool WholeExponent(Real& exponent, fmpz_t whole, bool negativeBase, Pass& pass) 
   }
   arf_get_fmpz(whole, arb_midref(exponent.B()), ARF_RND_NEAR);
   if (!arb_contains_fmpz(exponent.B(), whole)) return false;
-  if (fmpz_bits(whole) > 62) return false;  // a base above 1 overflows, below 1 vanishes
+  // A whole number held exactly, as 5E4001 is once too long for a fraction: its parity
+  // gives the sign.
+  if (arb_is_exact(exponent.B())) return true;
+  if (fmpz_bits(whole) > 62) {  // beyond Compare: undecided, or at the cap taken
+    pass.TakeAtCap();
+    return true;
+  }
   pass.Compare(exponent, fmpz_get_si(whole));  // holds it: undecided, or at the cap taken
   return true;
 }

@@ -1,5 +1,6 @@
 #include "engine/exact/settle.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/messages.h"
@@ -98,15 +99,16 @@ bool SameRounding(const arf_t low, const arf_t high, bool wantDigits, ExactResul
 }
 
 // At the cap a ball that still does not decide gives its midpoint's rounding, which is
-// then not certified. The bounds are rounded outward, not exact: the ball 1 +- 2^-(2^40)
-// that 1 + exp(-1E19) gives would need 2^40 bits, and a wider interval that decides
-// decides the narrower one too.
+// then not certified. The bounds keep the midpoint's bits and more, but are rounded
+// outward rather than exact: the ball 1 +- 2^-(2^40) that 1 + exp(-1E19) gives would
+// need 2^40 bits, and a wider interval that decides decides the narrower one too.
 bool SettleBall(const arb_struct* ball, const Pass& pass, bool wantDigits, ExactResult& result) {
   arf_t low;
   arf_t high;
   arf_init(low);
   arf_init(high);
-  const slong boundBits = 2 * pass.Prec() + 64;
+  const slong boundBits =
+      std::max<slong>(2 * pass.Prec(), static_cast<slong>(arf_bits(arb_midref(ball)))) + 64;
   arb_get_lbound_arf(low, ball, boundBits);
   arb_get_ubound_arf(high, ball, boundBits);
   bool settled = SameRounding(low, high, wantDigits, result);
