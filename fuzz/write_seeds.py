@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the fuzz targets into fuzz/corpus/{engine,numbers}/.
+"""Writes the seed corpus of the fuzz targets into fuzz/corpus/{engine,numbers,exact}/.
 
 A seed is an option byte (see fuzz_input.h: mode, separator, value of x or precision)
 followed by the text. Inputs that the fuzzers found are added beside these seeds under
@@ -94,6 +94,37 @@ def numbers_seeds():
     return seeds
 
 
+# The exact fuzzer's x texts by index (see exact_fuzzer.cpp).
+EXACT_X = {15: 0, 0: 1, 1: 2, -1: 3, 0.5: 4, 90: 5, -3: 6, 1e6: 7, "max": 8, "tiny": 9,
+           "1e4000": 10, "-1e-4000": 11, "1e-4950": 12, "64e4930": 13, 2: 14}
+
+
+def exact_seeds():
+    seeds = {"default_formula": options() + DEFAULT.encode(),
+             "constants": options() + CONSTANTS.encode()}
+    texts = {
+        "tiny_literal": ("R", 0, "1E-4950*x"), "huge_literal": ("R", 0, "64E4930/x"),
+        "exp_far_below": ("R", 0, "1+exp(-1E19)"), "exp_exp": ("R", 0, "exp(exp(-1E10))"),
+        "power_long_whole": ("R", 0, "1-power(-0.75;64E4930)"),
+        "power_huge_x": ("R", "64e4930", "power(-1;x)+power(x;-x)"),
+        "nested_degrees": ("D", 90, "sin(exp(ln(power(x;3))))+tan(arcsin(x/91))"),
+        "nested_grads": ("G", 2, "cos(power(sin(x);2)*1E300)+arccot(exp(-x))"),
+        "hyperbolic_huge": ("R", "1e4000", "tanh(x)+sech(x)+arcsinh(x)+coth(-x)"),
+        "hyperbolic_tiny": ("R", "-1e-4000", "arcsech(x*x)+arccsch(-x)+arccoth(1/x)"),
+        "cancelling": ("R", 0, "sin(1)-sin(1)+sqrt(2)*sqrt(2)-2"),
+        "logs": ("D", "tiny", "logbaseN(x;1E-4000)+logbase2(x)+ln(x)"),
+        "big_angle": ("R", "max", "sin(x*x)+cos(1E4000+0.5)"),
+        "arctan2_zero": ("G", 1, "arctan2(x;0)+arctan2(0;-1)+pythag(x;1E-4000)"),
+    }
+    for name, (mode, value, text) in texts.items():
+        seeds[name] = options(mode, value=EXACT_X[value]) + text.encode()
+    for formula in ("arccsc(x)", "arcsec(x)", "exsecans(x)", "haversine(x)", "arccosh(x)"):
+        for mode in "RDG":
+            name = f"function_{formula.split('(')[0]}_{mode}"
+            seeds[name] = options(mode, value=EXACT_X["1e4000"]) + formula.encode()
+    return seeds
+
+
 def write(folder, seeds):
     os.makedirs(folder, exist_ok=True)
     for name, data in seeds.items():
@@ -104,3 +135,4 @@ def write(folder, seeds):
 if __name__ == "__main__":
     write(os.path.join(HERE, "corpus", "engine"), engine_seeds())
     write(os.path.join(HERE, "corpus", "numbers"), numbers_seeds())
+    write(os.path.join(HERE, "corpus", "exact"), exact_seeds())

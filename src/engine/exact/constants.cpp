@@ -135,12 +135,13 @@ bool ReadDecimal(std::string_view text, char separator, Real& out, slong prec) {
   constexpr long kLargestScale = 100000;
   bool ok = true;
   long size = static_cast<long>(digits.size());
-  if (fmpz_is_zero(mantissa) || (scale >= -kLargestScale - size && scale <= kLargestScale)) {
+  // Zero is zero whatever its exponent: 0E999999999 must not work out 10^999999999.
+  if (fmpz_is_zero(mantissa)) scale = 0;
+  if (scale >= -kLargestScale - size && scale <= kLargestScale) {
     fmpz_t power;
     fmpz_init(power);
     fmpz_set_ui(power, 10);
     fmpz_pow_ui(power, power, static_cast<ulong>(scale < 0 ? -scale : scale));
-    if (fmpz_is_zero(mantissa)) fmpz_one(power);
     if (scale >= 0) {
       fmpz_mul(fmpq_numref(out.Q()), mantissa, power);
       fmpz_one(fmpq_denref(out.Q()));

@@ -258,12 +258,11 @@ void ArcTan2(Real& y, Real& x, Pass& pass) {
   ToAngleUnit(y, pass);
 }
 
-// Beyond this magnitude of the argument e^-|x| is below 2^-140000: the hyperbolic
+// Beyond 2^17 in magnitude of the argument e^-|x| is below 2^-140000: the hyperbolic
 // functions are held as bounds rather than worked out (Arb would need memory for it).
-constexpr slong kHugeArgument = 100000;
 constexpr slong kBelowHuge = -140000;
 
-// The value of a hyperbolic function for |a| beyond kHugeArgument: tanh and coth are
+// The value of a hyperbolic function for |a| beyond 2^17: tanh and coth are
 // within the bound of +-1, sech and csch within it of 0, sinh and cosh out of range.
 bool HugeArgument(FunctionId id, Real& a, Pass& pass) {
   bool huge = a.IsRational() ? fmpz_cmpabs(fmpq_numref(a.Q()), fmpq_denref(a.Q())) > 0 &&
