@@ -85,6 +85,9 @@ constexpr Hard kHard[] = {
     {"exp(exp(-1E10))", R, "0", "1", "1.0E+0", true},
     {"cos(1E-1000000000)", R, "0", "1", "1.0E+0", true},
     {"0E999999999+1", R, "0", "1", "1.0E+0", true},  // no 10^999999999 worked out
+    // A first ball of 0 +- 2^72 whose midpoint alone lies far out.
+    {"exp(Sqrt2*1E60-2/Sqrt2*1E60)", R, "0", "1", "1.0E+0", true},
+    {"cosh(Sqrt2*1E60-2/Sqrt2*1E60)", R, "0", "1", "1.0E+0", true},
     // Functions in range whose definition passes a value beyond the range or too close
     // to a pole for any precision.
     {"arcsech(1E-1000)", R, "0", "2303.2782401746056293", "2.30327824017461E+3", true},

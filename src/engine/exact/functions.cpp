@@ -25,6 +25,15 @@ bool IsAbove(const arb_struct* ball, slong bound) {
   return above;
 }
 
+bool IsBelow(const arb_struct* ball, slong bound) {
+  arb_t edge;
+  arb_init(edge);
+  arb_set_si(edge, bound);
+  bool below = arb_lt(ball, edge);
+  arb_clear(edge);
+  return below;
+}
+
 void Apply(BallFunction f, Real& a, Pass& pass) {
   arb_struct* ball = a.Ball(pass.Prec());
   f(ball, ball, pass.Prec());
@@ -118,9 +127,12 @@ void Exponential(Real& a, Pass& pass) {
     FailCalculation(ErrorCode::OutOfRange);
   }
   // Below e^-(2^40) only a bound is kept: Arb would need memory for the exponent's bits.
+  // The whole ball must lie there, not only its midpoint: a wide ball may hold 0 too, as
+  // Sqrt2*1E60-2/Sqrt2*1E60 does at the first precision.
   arb_struct* ball = a.Ball(pass.Prec());
   if (arf_sgn(arb_midref(ball)) < 0 &&
       arf_cmpabs_2exp_si(arb_midref(ball), 40) > 0) {
+    if (!IsBelow(ball, -(slong{1} << 40))) pass.TakeAtCap();
     arb_zero(ball);
     mag_set_ui_2exp_si(arb_radref(ball), 1, -(slong{1} << 40));
     a.MarkBall();
@@ -258,6 +270,16 @@ void ArcTan2(Real& y, Real& x, Pass& pass) {
   ToAngleUnit(y, pass);
 }
 
+// Whether every point of the ball lies beyond 2^`bits` in magnitude.
+bool IsBeyond(const arb_struct* ball, slong bits) {
+  arf_t bound;
+  arf_init(bound);
+  arb_get_abs_lbound_arf(bound, ball, 64);
+  bool beyond = arf_cmpabs_2exp_si(bound, bits) > 0;
+  arf_clear(bound);
+  return beyond;
+}
+
 // Beyond 2^17 in magnitude of the argument e^-|x| is below 2^-140000: the hyperbolic
 // functions are held as bounds rather than worked out (Arb would need memory for it).
 constexpr slong kBelowHuge = -140000;
@@ -269,6 +291,8 @@ bool HugeArgument(FunctionId id, Real& a, Pass& pass) {
                                    arf_cmpabs_2exp_si(arb_midref(a.Ball(pass.Prec())), 17) > 0
                              : arf_cmpabs_2exp_si(arb_midref(a.B()), 17) > 0;
   if (!huge) return false;
+  // The whole ball must be huge, not only its midpoint: a wide one may hold 1 too.
+  if (!a.IsRational() && !IsBeyond(a.B(), 17)) pass.TakeAtCap();
   if (id == FunctionId::SinH || id == FunctionId::CosH) FailCalculation(ErrorCode::OutOfRange);
   int sign = pass.Sign(a);
   arb_struct* ball = a.B();
