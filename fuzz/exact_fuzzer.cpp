@@ -2,6 +2,8 @@
 // runs it on every Compute, so it must end in bounded time and memory with a value or a
 // failure's message: never an abort inside FLINT or Arb. A formula compiled once and
 // calculated twice (the second time from its kept constant parts) must give the same.
+// With x written as x plus an exact zero whose first balls are wide, a result certified
+// both ways must be the same: no step may decide from a ball's midpoint alone.
 
 #include <cmath>
 #include <cstdint>
@@ -45,6 +47,27 @@ struct Outcome {
   }
 };
 
+bool IsNamePart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         c == '_';
+}
+
+// The text with each x, standing alone, as x plus a zero that is 0 +- 2^72 at 128 bits.
+std::string WithWideZero(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bool alone = (text[i] == 'x' || text[i] == 'X') && (i == 0 || !IsNamePart(text[i - 1])) &&
+                 (i + 1 == text.size() || !IsNamePart(text[i + 1]));
+    out += alone ? std::string("(x+(Sqrt2*1E60-2/Sqrt2*1E60))") : std::string(1, text[i]);
+  }
+  return out;
+}
+
+bool Disagree(const Outcome& a, const Outcome& b) {
+  bool certified = a.result.certified && b.result.certified;
+  return certified && !(a == b);
+}
+
 Outcome Calculate(vantorel::ExactFormula& formula, const std::string& x) {
   Outcome outcome;
   try {
@@ -82,5 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (first.failed && first.message.empty()) __builtin_trap();
   if (!first.failed && !std::isfinite(first.result.value)) __builtin_trap();
   if (!(Calculate(formula, x) == first)) __builtin_trap();
+  if (!formula.UsesX()) return 0;
+  try {
+    vantorel::ExactFormula wide =
+        vantorel::ExactFormula::Compile(WithWideZero(text), separator, mode);
+    if (Disagree(first, Calculate(wide, x))) __builtin_trap();
+  } catch (const vantorel::TMathExpr&) {  // the longer text may not compile
+  }
   return 0;
 }

@@ -8,9 +8,9 @@
 namespace vantorel::exact {
 
 // Fills `result` and gives true when `value` decides it (the digits only when
-// `wantDigits`); at the cap the ball's midpoint decides. Fails with "out of range" for a
-// value beyond the double range.
-bool Settle(Real& value, const Pass& pass, bool wantDigits, ExactResult& result);
+// `wantDigits`); at the cap the ball's midpoint decides and the pass is no longer
+// certified. Fails with "out of range" for a value beyond the double range.
+bool Settle(Real& value, Pass& pass, bool wantDigits, ExactResult& result);
 
 // The rational num / den (den above 0) rounded to 15 significant digits.
 RoundedDigits RoundTo15Digits(const fmpz_t num, const fmpz_t den);
