@@ -67,6 +67,8 @@ constexpr Hard kHard[] = {
     {"1-power(-0.75;64E4930)", R, "0", "1", "1.0E+0", true},  // a whole exponent too long
     {"power(-1;5E4001+1)", R, "0", "-1", "-1.0E+0", true},   // for a fraction
     {"power(-1;1E30*Sqrt2*Sqrt2)", R, "0", "1", "1.0E+0", false},
+    {"power(Neutron-1;x)", R, "64E4930", "0", "0", true},  // not 16384 squarings
+    {"power(Neutron+1;x)", R, "64E4930", "Result out of range", "", true},
     {"ln(1E-400*1E-400)", R, "0", "-1842.0680743952366", "-1.84206807439524E+3", true},
     // Near-ties of the shown text: the exact value decides, not the double.
     {"0.7/2", R, "0", "0.35", "3.5E-1", true},

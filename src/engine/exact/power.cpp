@@ -33,10 +33,12 @@ bool WholeExponent(Real& exponent, fmpz_t whole, bool negativeBase, Pass& pass) 
   return true;
 }
 
-// log2 of the result's magnitude, roughly, at a low precision: whether it overflows
-// (1), vanishes below every calculation's need (-1) or is to be worked out (0).
-int Magnitude(Real& base, Real& exponent) {
-  constexpr slong kRough = 64;
+// log2 of the result's magnitude at the pass's precision (a base as near 1 as
+// Neutron-1 needs more than a rough one): whether it overflows (1), vanishes below every
+// calculation's need (-1) or is to be worked out (0). A size too uncertain to tell is
+// undecided: worked out, a huge whole exponent would cost a squaring per bit for nothing.
+int Magnitude(Real& base, Real& exponent, Pass& pass) {
+  const slong kRough = pass.Prec();
   arb_t size;
   arb_t e;
   arb_init(size);
@@ -60,9 +62,16 @@ int Magnitude(Real& base, Real& exponent) {
   int result = arb_gt(size, bound) ? 1 : 0;
   arb_set_si(bound, -kTinyBits);
   if (arb_lt(size, bound)) result = -1;
+  bool uncertain = result == 0 && mag_cmp_2exp_si(arb_radref(size), 10) > 0;
+  if (uncertain) {  // at the cap the midpoint tells
+    result = arf_cmp_si(arb_midref(size), kOverflowBits) > 0    ? 1
+             : arf_cmp_si(arb_midref(size), -kTinyBits) < 0 ? -1
+                                                             : 0;
+  }
   arb_clear(bound);
   arb_clear(e);
   arb_clear(size);
+  if (uncertain) pass.TakeAtCap();
   return result;
 }
 
@@ -89,6 +98,8 @@ void RationalPower(Real& base, const fmpz_t whole, Pass& pass) {
 
 void Power(Real& base, Real& exponent, Pass& pass) {
   int baseSign = pass.Sign(base);
+  // Before `whole` is made: an undecided magnitude leaves by an exception.
+  int magnitude = baseSign == 0 ? 0 : Magnitude(base, exponent, pass);
   fmpz_t whole;
   fmpz_init(whole);
   bool isWhole = WholeExponent(exponent, whole, baseSign < 0, pass);
@@ -103,7 +114,6 @@ void Power(Real& base, Real& exponent, Pass& pass) {
     base.SetSi(exponentSign == 0 ? 1 : 0);
     return;
   }
-  int magnitude = Magnitude(base, exponent);
   if (magnitude > 0) {
     fmpz_clear(whole);
     FailCalculation(ErrorCode::OutOfRange);
