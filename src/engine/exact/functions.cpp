@@ -15,24 +15,19 @@ using BallFunction = void (*)(arb_ptr, arb_srcptr, slong);
                   Catalogue::Instance().Functions()[static_cast<int>(id)].name);
 }
 
-// Whether the whole ball lies above `bound`.
-bool IsAbove(const arb_struct* ball, slong bound) {
+// Whether the whole ball lies on the side of `bound` that `compare` (arb_gt, arb_lt) asks.
+bool WhollyOnSide(const arb_struct* ball, slong bound,
+                  int (*compare)(const arb_struct*, const arb_struct*)) {
   arb_t edge;
   arb_init(edge);
   arb_set_si(edge, bound);
-  bool above = arb_gt(ball, edge);
+  const bool onSide = compare(ball, edge);
   arb_clear(edge);
-  return above;
+  return onSide;
 }
 
-bool IsBelow(const arb_struct* ball, slong bound) {
-  arb_t edge;
-  arb_init(edge);
-  arb_set_si(edge, bound);
-  bool below = arb_lt(ball, edge);
-  arb_clear(edge);
-  return below;
-}
+bool IsAbove(const arb_struct* ball, slong bound) { return WhollyOnSide(ball, bound, arb_gt); }
+bool IsBelow(const arb_struct* ball, slong bound) { return WhollyOnSide(ball, bound, arb_lt); }
 
 void Apply(BallFunction f, Real& a, Pass& pass) {
   arb_struct* ball = a.Ball(pass.Prec());
