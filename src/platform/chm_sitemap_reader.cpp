@@ -1,4 +1,5 @@
 #include "platform/chm_sitemap_reader.h"
+#include "platform/ascii_text.h"
 
 #include <optional>
 
@@ -16,15 +17,6 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 bool IsNameChar(char c) { return IsLetter(c) || c == '_' || c == ':' || c == '-'; }
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
-char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-// Compared in place: it runs for every attribute of every tag.
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
-  return true;
-}
 
 // attribute := name [ "=" ( '"' text '"' | "'" text "'" | bare ) ]; the value of the
 // first attribute called `wanted`, or empty.
@@ -62,7 +54,7 @@ std::string AttributeValue(std::string_view attributes, std::string_view wanted)
         }
       }
     }
-    if (SameLetters(name, wanted)) return DecodeEntities(value);
+    if (platform::SameAsciiLetters(name, wanted)) return DecodeEntities(value);
   }
   return {};
 }
@@ -155,7 +147,7 @@ std::vector<Token> Tokenise(std::string_view html) {
     if (name == "ul") {
       tokens.push_back(Token{closing ? Token::CloseList : Token::OpenList, {}});
     } else if (name == "object" && !closing) {
-      const bool sitemap = SameLetters(AttributeValue(attributes, "type"), "text/sitemap");
+      const bool sitemap = platform::SameAsciiLetters(AttributeValue(attributes, "type"), "text/sitemap");
       open = sitemap ? std::optional<SitemapEntry>(SitemapEntry{}) : std::nullopt;
       pendingTitle.clear();
     } else if (name == "param" && open) {

@@ -1,5 +1,7 @@
 #include "platform/chm_text.h"
 
+#include "platform/ascii_text.h"
+
 #include <array>
 #include <charconv>
 
@@ -71,9 +73,7 @@ std::string Windows1252ToUtf8(std::string_view text) {
 
 std::string AsciiLower(std::string_view text) {
   std::string out(text);
-  for (char& ch : out) {
-    if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
-  }
+  for (char& ch : out) ch = platform::AsciiLower(ch);
   return out;
 }
 

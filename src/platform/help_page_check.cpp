@@ -1,4 +1,5 @@
 #include "platform/help_page_check.h"
+#include "platform/ascii_text.h"
 
 #include <algorithm>
 #include <array>
@@ -9,19 +10,13 @@ namespace {
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsNameChar(char c) { return IsLetter(c) || (c >= '0' && c <= '9'); }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool Is(std::string_view name, std::string_view lowerName) {
-  return name.size() == lowerName.size() &&
-         std::equal(name.begin(), name.end(), lowerName.begin(), [](char a, char b) { return Lower(a) == b; });
-}
 
 // Elements without content, or whose end tag may be left out: they add no depth.
 bool AddsNoDepth(std::string_view name) {
   static constexpr std::array<std::string_view, 26> kNames = {
       "area", "base", "br", "col", "hr", "img", "input", "link", "meta", "param", "wbr", "p", "li",
       "dt", "dd", "td", "th", "tr", "thead", "tbody", "tfoot", "colgroup", "option", "html", "head", "body"};
-  return std::any_of(kNames.begin(), kNames.end(), [name](std::string_view n) { return Is(name, n); });
+  return std::any_of(kNames.begin(), kNames.end(), [name](std::string_view n) { return SameAsciiLetters(name, n); });
 }
 
 struct Shape {
@@ -40,7 +35,7 @@ struct Shape {
     std::string_view name = tag.substr(closing ? 1 : 0);
     name = name.substr(0, std::size_t(std::find_if_not(name.begin(), name.end(), IsNameChar) - name.begin()));
     ++tags;
-    if (Is(name, "table")) tables = closing ? std::max(0, tables - 1) : tables + 1;
+    if (SameAsciiLetters(name, "table")) tables = closing ? std::max(0, tables - 1) : tables + 1;
     if (AddsNoDepth(name) || tag.ends_with('/')) return;
     depth = closing ? std::max(0, depth - 1) : depth + 1;
   }

@@ -1,5 +1,7 @@
 #include "ini_file.h"
 
+#include "platform/ascii_text.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -31,14 +33,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
 
 // line ending = "\r\n" | "\n" | "\r": files written with any of the three read alike
 std::vector<Line> SplitLines(std::string_view content) {
@@ -80,11 +74,11 @@ Place Locate(const std::vector<Line>& lines, std::string_view section, std::stri
     ParsedLine line = ParseLine(lines[i].body);
     if (line.kind == LineKind::Section) {
       if (place.section_end) break;  // only the first matching section counts
-      if (SameName(line.name, section)) place.section_end = i;
+      if (SameAsciiLetters(line.name, section)) place.section_end = i;
       continue;
     }
     if (!place.section_end) continue;
-    if (line.kind == LineKind::Entry && SameName(line.name, key)) {
+    if (line.kind == LineKind::Entry && SameAsciiLetters(line.name, key)) {
       place.entry = i;
       break;
     }
